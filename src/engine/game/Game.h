@@ -1,0 +1,40 @@
+// The running game: the game state, the host it talks to and the random generator, plus the
+// numbered message boxes every rule raises through it.
+#pragma once
+
+#include "game/GameState.h"
+#include "game/Host.h"
+#include "game/Random.h"
+
+#include <string_view>
+
+namespace quendra {
+
+class Game {
+public:
+    explicit Game(Host& host);
+    Game(Host& host, std::uint64_t seed);
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    Host& host() { return host_; }
+    Random& random() { return random_; }
+
+    // The numbered message boxes, composed in the current language. Each first ends a running
+    // super-short game so the box is not buried under the fast run.
+    // fileSelector picks the file line put in front of an error (0: none).
+    void showError(int number, int fileSelector = 0, int value = 0);
+    bool askQuestion(int number);
+    void showInfo(int number, std::string_view text = {});
+    void showWarning(int number, int value = 0);
+
+    // Ends a running super-short game: back to the phase it interrupted.
+    void endSuperShortGame();
+
+private:
+    Host& host_;
+    Random random_;
+    GameState state_;
+};
+
+} // namespace quendra

@@ -1,0 +1,94 @@
+// The shared game state: the table, the four player slots, the selection, the game flow and the
+// short histories. Plain data; the operations on it live beside it in the engine folders.
+#pragma once
+
+#include "bets/PlayerBoard.h"
+#include "game/SysSpieler.h"
+#include "settings/Settings.h"
+#include "table/Table.h"
+#include "text/TextKind.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quendra {
+
+inline constexpr int PlayerSlots = 4;
+inline constexpr std::uint8_t NoneMarker = 99;     // ManualSteps / ManualNumber: none picked
+inline constexpr std::uint16_t EmptySlot = 100;    // LastSixteen: empty place
+inline constexpr std::uint16_t DaySeparator = 101; // LastSixteen: day separator
+inline constexpr int HistoryLimit = 32000;         // every stored history holds at most this
+
+// One coup of a player's course of results.
+struct PlayerCoup {
+    std::int64_t stake = 0;
+    std::int32_t net = 0;
+    std::int32_t cumulative = 0;
+};
+
+struct Player {
+    std::int32_t Capital = 0;
+    std::int32_t BetSum = 0;
+    std::int32_t LastBetSum = 0;
+    std::int32_t StartCapital = 0;
+    std::int32_t CoupWin = 0;
+    std::int32_t CoupNet = 0;
+    bool BetsHidden = false;
+    bool ReplayRefused = false;
+    PlayerBoard board;
+    SysSpieler sys; // `TSysSpieler`
+    std::int64_t TotalStaked = 0;
+    std::int64_t CoupsWithStake = 0;
+    std::vector<PlayerCoup> history; // at most HistoryLimit coups, index SpielerStatPos - 1
+
+    bool isSystemPlayer() const { return sys.SystemActive; }
+};
+
+struct GameState {
+    Settings settings;
+    Table table;
+
+    std::array<Player, PlayerSlots> players;
+    int CurrentPlayer = 1; // 1-4, 0 for none
+    int PreviousPlayer = 1;
+
+    TextKind phase = TextKind::gkSpielstart; // the text kind of the time bar `Spielablauf`
+    std::int32_t TimeBarTick = 0;
+    std::int32_t TimeBarLimit = 1;
+    int TimeBarDelayInUse = 50; // the stored delay, or 50 when it lies outside 0-100
+    std::int32_t BallSteps = 0;
+    std::uint8_t ManualSteps = NoneMarker;
+    std::uint8_t ManualNumber = NoneMarker;
+    std::string NumberSource;
+    std::string SourceChange;
+    bool PauseRequest = false;
+    bool UserPause = false;
+    bool TournamentActive = false;
+    std::int32_t SuperShortTarget = 0;
+    std::int32_t SuperShortCount = 0;
+
+    std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
+    std::int32_t SpielerStatPos = 0;
+
+    std::filesystem::path ProgramFolder;
+
+    // Players are numbered 1 to 4.
+    Player& player(int number) { return players.at(number - 1); }
+    const Player& player(int number) const { return players.at(number - 1); }
+    bool participates(int number) const { return number >= 1 && number <= settings.PlayerCount; }
+    bool betsAccepted() const {
+        return phase == TextKind::gkMakeBet || phase == TextKind::gkMakeMan;
+    }
+
+private:
+    static constexpr std::array<std::uint16_t, 16> filledLastSixteen() {
+        std::array<std::uint16_t, 16> a{};
+        a.fill(EmptySlot);
+        return a;
+    }
+};
+
+} // namespace quendra

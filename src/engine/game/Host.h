@@ -1,0 +1,52 @@
+// `Host`: everything the engine needs from the world — message boxes, dialogs, waits, the
+// clock and change notices. The app implements it with Qt, the CLI with stderr lines and
+// scripted answers, the tests with a recording fake.
+#pragma once
+
+#include "text/MessageBox.h"
+
+#include <chrono>
+#include <cstdint>
+
+namespace quendra {
+
+// What changed in the game state, so the presentation can redraw just that.
+enum class Change : std::uint32_t {
+    None = 0,
+    Bars = 1u << 0,        // capital, stake and status bars of the players
+    Chips = 1u << 1,       // chips on the board
+    Ball = 1u << 2,        // ball position on the wheel
+    Permanence = 1u << 3,  // the last-sixteen strip
+    Phase = 1u << 4,       // the time bar's text kind and progress
+    Commands = 1u << 5,    // which commands are enabled
+    InfoPanel = 1u << 6,   // the info panel
+    Table = 1u << 7,       // the table type (board and wheel pictures)
+    WinIndicator = 1u << 8 // the dolly on the board
+};
+constexpr Change operator|(Change a, Change b) {
+    return static_cast<Change>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
+}
+constexpr bool any(Change set, Change flag) {
+    return (static_cast<std::uint32_t>(set) & static_cast<std::uint32_t>(flag)) != 0;
+}
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A modal error, info, warning or program-error box.
+    virtual void showMessage(const MessageBox& box) = 0;
+    // A modal question box; true for Yes.
+    virtual bool askQuestion(const MessageBox& box) = 0;
+
+    // A wait during which the windows stay responsive; the CLI and the tests return at once.
+    virtual void wait(int milliseconds) = 0;
+
+    // The engine changed what `what` names; the presentation reads the state and redraws.
+    virtual void changed(Change what) = 0;
+
+    // The local date and time.
+    virtual std::chrono::system_clock::time_point now() const = 0;
+};
+
+} // namespace quendra
