@@ -24,8 +24,9 @@ constexpr bool isBlank(char c) {
 // mapping meant for Windows-1252; umlauts in a MESSAGE text stay as they were typed.
 std::string capitalised(std::string_view line);
 
-// The line without its comment: cut at the first "(*", then at the first "/*". Everything after
-// the opener goes, the closer and any text after it included.
+// The line without its comment: cut at the first "(*", then at the first "/*". Everything from
+// the opener to the end of the line goes, the closer and any text after it included, however
+// long the comment is: no tail of a long comment is ever left to be executed.
 std::string_view withoutComment(std::string_view line);
 
 // A line as it is read for execution or judged as a label: the comment removed, then the
