@@ -58,21 +58,23 @@ constexpr int boardColumn(int number) {
     return (number - 1) % 3 + 1;
 }
 
+// The fields that touch only the zero side of one table's layout.
+constexpr bool frenchOnly(BetField field) {
+    return (field.kind == BetKind::Cheval && field.index == 3) ||
+           (field.kind == BetKind::TransversalePlein && field.index == 2);
+}
+
+constexpr bool americanOnly(BetField field) {
+    return (field.kind == BetKind::Plein && field.index == DoubleZero) ||
+           (field.kind == BetKind::Cheval && field.index >= 61) ||
+           (field.kind == BetKind::TransversalePlein && field.index >= 15);
+}
+
 constexpr bool presentOn(TableType table, BetField field) {
     if (!inKindRange(field)) {
         return false;
     }
-    const bool french = table == TableType::French;
-    switch (field.kind) {
-    case BetKind::Plein:
-        return french ? field.index <= 36 : true;
-    case BetKind::Cheval:
-        return field.index == 3 ? french : (field.index >= 61 ? !french : true);
-    case BetKind::TransversalePlein:
-        return field.index == 2 ? french : (field.index >= 15 ? !french : true);
-    default:
-        return true;
-    }
+    return table == TableType::French ? !americanOnly(field) : !frenchOnly(field);
 }
 
 constexpr bool chevalCovers(int index, int n) {
