@@ -35,9 +35,9 @@ public:
     virtual ~Host() = default;
 
     // A modal error, info, warning or program-error box.
-    virtual void showMessage(const MessageBox& box) = 0;
+    virtual void showMessage(const MessageBoxData& box) = 0;
     // A modal question box; true for Yes.
-    virtual bool askQuestion(const MessageBox& box) = 0;
+    virtual bool askQuestion(const MessageBoxData& box) = 0;
 
     // A wait during which the windows stay responsive; the CLI and the tests return at once.
     virtual void wait(int milliseconds) = 0;
@@ -45,7 +45,8 @@ public:
     // The engine changed what `what` names; the presentation reads the state and redraws.
     virtual void changed(Change what) = 0;
 
-    // The local date and time.
+    // The local wall-clock date and time, as a time point whose calendar reading (taken as UTC)
+    // is the local one: the engine never deals with time zones.
     virtual std::chrono::system_clock::time_point now() const = 0;
 };
 
