@@ -1,5 +1,6 @@
 // The system file format: the pre-check that normalises a file on disk, reading a file for
 // execution, the integer conversion and the line scanner with its error funnel.
+#include "support/TempFolder.h"
 #include "systemplay/LineScanner.h"
 #include "systemplay/SystemFile.h"
 #include "systemplay/SystemLine.h"
@@ -170,41 +171,26 @@ TEST(SystemPrecheck, FailingFixturesGiveTheirExpectedErrorAndLine) {
 // ---------------------------------------------------------------------------------------------
 // The system file on disk
 
-// A folder of its own for each test, removed afterwards.
+// A folder of its own for each test, with helpers for system files in it.
 class SystemFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  (std::string("quendra-") + test->name() + "-" +
-                   std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
+    // The file's modification time is set an hour back, so that a rewrite shows in it.
     fs::path write(const std::string& name, const std::string& bytes) {
-        const fs::path file = folder_ / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        // An hour back, so that a rewrite shows in the modification time.
+        const fs::path file = folder_.write(name, bytes);
         fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(1));
         return file;
     }
     fs::path copyFixture(const std::string& name) { return write(name, fixtureText(name)); }
 
-    std::string bytesOf(const fs::path& file) { return readSystemFile(file).value_or("<none>"); }
-
     std::vector<fs::path> folderContents() {
         std::vector<fs::path> files;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder_.path())) {
             files.push_back(entry.path().filename());
         }
         return files;
     }
 
-    fs::path folder_;
+    testing::TempFolder folder_;
 };
 
 TEST_F(SystemFileOnDisk, ChangedFileIsReplacedByItsNormalisedText) {
@@ -215,7 +201,7 @@ TEST_F(SystemFileOnDisk, ChangedFileIsReplacedByItsNormalisedText) {
 
     EXPECT_EQ(check.error, SystemFileError::None);
     EXPECT_TRUE(check.rewritten);
-    EXPECT_EQ(bytesOf(file), fixtureText("lower_case.normalised.SYF"));
+    EXPECT_EQ(testing::readFile(file), fixtureText("lower_case.normalised.SYF"));
     EXPECT_EQ(check.time, systemFileTime(file).value());
     EXPECT_NE(check.time, before);
     EXPECT_EQ(folderContents(), std::vector<fs::path>{"lower_case.SYF"}) << "no temporary left";
@@ -230,7 +216,7 @@ TEST_F(SystemFileOnDisk, RecordedTimeMeansTheFileIsNotTouched) {
     EXPECT_EQ(check.error, SystemFileError::None);
     EXPECT_FALSE(check.rewritten);
     EXPECT_EQ(check.time, time);
-    EXPECT_EQ(bytesOf(file), "st:\n\tsz ec01;\n");
+    EXPECT_EQ(testing::readFile(file), "st:\n\tsz ec01;\n");
 }
 
 TEST_F(SystemFileOnDisk, SecondCheckWithTheReturnedTimeFindsNothingToDo) {
@@ -268,7 +254,7 @@ TEST_F(SystemFileOnDisk, FailedCheckLeavesTheFileAsItWas) {
         EXPECT_EQ(static_cast<int>(check.error), expected.error);
         EXPECT_EQ(check.line, expected.line);
         EXPECT_FALSE(check.rewritten);
-        EXPECT_EQ(bytesOf(file), fixtureText(name));
+        EXPECT_EQ(testing::readFile(file), fixtureText(name));
         EXPECT_EQ(systemFileTime(file).value(), time);
         EXPECT_FALSE(fs::exists(temporaryFileFor(file)));
     }
@@ -289,7 +275,7 @@ TEST_F(SystemFileOnDisk, FileThatCannotBeReplacedIsReportedAndKept) {
     const SystemFileCheck check = checkSystemFile(file, 0.0);
 
     EXPECT_EQ(check.error, SystemFileError::CannotWrite);
-    EXPECT_EQ(bytesOf(file), "st:\n\tsz ec01;\n");
+    EXPECT_EQ(testing::readFile(file), "st:\n\tsz ec01;\n");
     EXPECT_EQ(systemFileTime(file).value(), time);
 }
 
@@ -305,7 +291,7 @@ TEST_F(SystemFileOnDisk, LinkedFileIsReplacedBehindTheLink) {
     ASSERT_EQ(checkSystemFile(link, 0.0).error, SystemFileError::None);
 
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(bytesOf(target), "AL:\r\nSZ EC01;\r\n");
+    EXPECT_EQ(testing::readFile(target), "AL:\r\nSZ EC01;\r\n");
 }
 
 // Hands out `limit` bytes of 'A', then fails the way a broken disk does.
@@ -505,7 +491,7 @@ TEST(SystemReader, RewindStartsTheNextRunAtTheFirstLine) {
 TEST_F(SystemFileOnDisk, LowerCaseFileRunsAfterItsCheck) {
     const fs::path file = copyFixture("lower_case.SYF");
     ASSERT_EQ(checkSystemFile(file, 0.0).error, SystemFileError::None);
-    const std::string text = bytesOf(file);
+    const std::string text = testing::readFile(file);
 
     std::vector<std::string> statements;
     SystemReader reader(text);
@@ -642,11 +628,11 @@ TEST(SystemMessages, TableIsOrderedAndHoldsOnlyItsNumbers) {
         EXPECT_LT(messages[i - 1].number, messages[i].number);
     }
     ASSERT_NE(findSystemMessage(SystemMessage::InvalidSection), nullptr);
-    EXPECT_EQ(findSystemMessage(0)->german, " Ungültige Sektion!");
-    EXPECT_EQ(findSystemMessage(0)->english, "Section not valid!");
-    EXPECT_EQ(findSystemMessage(100)->english,
+    EXPECT_EQ(findSystemMessage(0)->text[Language::German], " Ungültige Sektion!");
+    EXPECT_EQ(findSystemMessage(0)->text[Language::English], "Section not valid!");
+    EXPECT_EQ(findSystemMessage(100)->text[Language::English],
               " Impossible SZ value!\rThat SZ value can not be played on this type of playtable!");
-    EXPECT_EQ(findSystemMessage(121)->german, "Ungültige Play Tabelle!");
+    EXPECT_EQ(findSystemMessage(121)->text[Language::German], "Ungültige Play Tabelle!");
     for (int undefined : {-1, 10, 11, 47, 58, 89, 96, 122}) {
         EXPECT_EQ(findSystemMessage(undefined), nullptr) << undefined;
     }

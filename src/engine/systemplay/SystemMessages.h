@@ -1,8 +1,9 @@
 // The numbered messages a system run raises, with their German and English texts.
 #pragma once
 
+#include "text/Language.h"
+
 #include <span>
-#include <string_view>
 
 namespace quendra {
 
@@ -18,8 +19,7 @@ struct SystemMessageText {
     int number = 0;
     // Most texts begin with a blank, since they follow the player and line number directly;
     // "\r" is a line break.
-    std::string_view german;
-    std::string_view english;
+    BilingualText text;
 };
 
 // Every message of the table, in ascending order of number.
