@@ -217,3 +217,40 @@ TEST_F(GameMessages, AnyBoxFirstEndsARunningSuperShortGame) {
 
 } // namespace
 } // namespace quendra
+
+namespace quendra {
+namespace {
+
+TEST(ColourDepth, AskedOnlyOnceAndOnlyBelow16Bits) {
+    EXPECT_TRUE(colourDepthQuestionNeeded(false, 8));
+    EXPECT_FALSE(colourDepthQuestionNeeded(false, 16));
+    EXPECT_FALSE(colourDepthQuestionNeeded(true, 8));
+}
+
+TEST(ColourDepth, TheQuestionNamesTheColoursOfTheScreen) {
+    const auto german = colourDepthQuestion(4, Language::German);
+    EXPECT_EQ(german.title, "Info");
+    EXPECT_EQ(german.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(german.text, "QUENDRA benötigt für eine korrekte Darstellung eine Einstellung von "
+                           "mindestens 64K Farben! Zur Zeit sind nur 16 Farben eingestellt! Soll "
+                           "QUENDRA trotzdem gestartet werden?");
+    EXPECT_EQ(colourDepthQuestion(8, Language::English).text,
+              "QUENDRA need for a correct display a minimum of 64k colors! At the moment only 256 "
+              "colors available! Start of QUENDRA?");
+}
+
+TEST(SaveSettings, ThePlayersFilesGoBackIntoTheRecord) {
+    GameState state;
+    state.player(2).sys.SystemFile = "/q/SYSTEM/B.SYF";
+    state.player(2).sys.ProtocolFile = "/q/SYSOUT/B.OUT";
+    state.settings.PlayerFiles[0].SystemFile = "/q/SYSTEM/dropped.SYF";
+    MemorySettingsStore store;
+    saveGameSettings(state, store);
+    EXPECT_EQ(store.read(SettingsSection, "SYSSPfullname2"), "/q/SYSTEM/B.SYF");
+    EXPECT_EQ(store.read(SettingsSection, "OUTSPfullname2"), "/q/SYSOUT/B.OUT");
+    EXPECT_EQ(store.read(SettingsSection, "SYSSPfullname1"), "");
+    EXPECT_EQ(store.writes().back().key, "Tisch");
+}
+
+} // namespace
+} // namespace quendra
