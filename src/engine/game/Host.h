@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace quendra {
 
@@ -30,6 +32,15 @@ constexpr bool any(Change set, Change flag) {
     return (static_cast<std::uint32_t>(set) & static_cast<std::uint32_t>(flag)) != 0;
 }
 
+// The number request `TAnfrageZahl`: a roulette number or final digit (0 to highest), or the
+// coup count of the super-short game (0-32000).
+struct NumberRequest {
+    enum class Mode { Number, CoupCount };
+    std::string caption; // already in the current language
+    Mode mode = Mode::Number;
+    int highest = 36; // in Mode::Number: 9 for a final digit, 36 or 37 for a number
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -44,6 +55,12 @@ public:
 
     // The engine changed what `what` names; the presentation reads the state and redraws.
     virtual void changed(Change what) = 0;
+
+    // Asks for one number; nullopt when the user cancels. A host without the dialog cancels.
+    virtual std::optional<int> requestNumber(const NumberRequest& request) {
+        (void)request;
+        return std::nullopt;
+    }
 
     // The local wall-clock date and time, as a time point whose calendar reading (taken as UTC)
     // is the local one: the engine never deals with time zones.
