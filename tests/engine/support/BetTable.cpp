@@ -3,6 +3,7 @@
 
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
+#include "bets/Settlement.h"
 
 namespace quendra::testing {
 
@@ -34,6 +35,11 @@ void BetTable::stake(int number, std::string_view code, std::int32_t amount) {
     ASSERT_TRUE(ChargeStake(game, amount));
     ASSERT_FALSE(PlaceBet(game, amount, chipName(parseFieldCode(code).value(), number)).refused);
     state().CurrentPlayer = selected;
+}
+
+void BetTable::spin(int number) {
+    state().table.BallPocket = state().table.pocketOf(number);
+    SettleCoup(game);
 }
 
 } // namespace quendra::testing

@@ -24,6 +24,8 @@ protected:
     void useTable(TableType table) { loadStandardTable(state(), table); }
     // Charges and places the amount for the player, as system play or the extended bets do.
     void stake(int number, std::string_view code, std::int32_t amount);
+    // The ball falls on the number and the coup is settled.
+    void spin(int number);
 
     RecordingHost host;
     Game game{host, 1};
