@@ -18,6 +18,11 @@ BetCommandState betCommandState(const GameState& state) {
                                 : nullptr;
     commands.lastBet = current && current->BetsHidden && state.settings.WinPiecesToProfit;
     commands.lastBetHint = !state.settings.WinPiecesToProfit;
+
+    for (int tag = 1; tag <= ExtendedBetCount; ++tag) {
+        commands.extendedBets[tag - 1] =
+            extendedBetButtonEnabled(state, static_cast<ExtendedBet>(tag));
+    }
     return commands;
 }
 

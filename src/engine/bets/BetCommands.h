@@ -2,8 +2,11 @@
 // engine announces every change with Change::Commands; the app then reads betCommandState.
 #pragma once
 
+#include "bets/ExtendedBets.h"
 #include "game/GameState.h"
 #include "text/Language.h"
+
+#include <array>
 
 namespace quendra {
 
@@ -11,9 +14,10 @@ struct BetCommandState {
     // `Optionen1` as far as the bets go: not while stakes lie on the table, a tournament runs
     // or a prisoner waits. (The pause rules of the commands come on top.)
     bool options = true;
-    bool clearChips = false;  // `BU_ClearJetons`
-    bool lastBet = false;     // `BU_LastBet`
-    bool lastBetHint = false; // `BU_LastBet` shows LastBetHint
+    bool clearChips = false;                           // `BU_ClearJetons`
+    bool lastBet = false;                              // `BU_LastBet`
+    bool lastBetHint = false;                          // `BU_LastBet` shows LastBetHint
+    std::array<bool, ExtendedBetCount> extendedBets{}; // the buttons in tag order 1-8
 };
 
 BetCommandState betCommandState(const GameState& state);
