@@ -35,9 +35,9 @@ public:
     virtual ~Host() = default;
 
     // A modal error, info, warning or program-error box.
-    virtual void showMessage(const MessageBox& box) = 0;
+    virtual void showMessage(const MessageBoxData& box) = 0;
     // A modal question box; true for Yes.
-    virtual bool askQuestion(const MessageBox& box) = 0;
+    virtual bool askQuestion(const MessageBoxData& box) = 0;
 
     // A wait during which the windows stay responsive; the CLI and the tests return at once.
     virtual void wait(int milliseconds) = 0;

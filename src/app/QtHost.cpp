@@ -1,0 +1,61 @@
+#include "QtHost.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace quendra::app {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString boxText(const std::string& text) {
+    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
+QtHost::QtHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
+
+void QtHost::showMessage(const MessageBoxData& box) {
+    QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), QMessageBox::Ok,
+                        dialogParent_);
+    message.exec();
+}
+
+bool QtHost::askQuestion(const MessageBoxData& box) {
+    QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text),
+                        QMessageBox::Yes | QMessageBox::No, dialogParent_);
+    return message.exec() == QMessageBox::Yes;
+}
+
+void QtHost::wait(int milliseconds) {
+    // A nested event loop keeps the windows painting while the ball runs or the payout counts.
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtHost::changed(Change what) {
+    emit stateChanged(what);
+}
+
+std::chrono::system_clock::time_point QtHost::now() const {
+    return std::chrono::system_clock::now();
+}
+
+} // namespace quendra::app

@@ -1,0 +1,36 @@
+// The engine's host in the program: Qt message boxes, a responsive wait, change notices as a
+// signal, and the system clock.
+#pragma once
+
+#include "game/Host.h"
+
+#include <QObject>
+
+class QWidget;
+
+namespace quendra::app {
+
+class QtHost : public QObject, public Host {
+    Q_OBJECT
+public:
+    explicit QtHost(QWidget* dialogParent = nullptr);
+
+    void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+
+    void showMessage(const MessageBoxData& box) override;
+    bool askQuestion(const MessageBoxData& box) override;
+    void wait(int milliseconds) override;
+    void changed(Change what) override;
+    std::chrono::system_clock::time_point now() const override;
+
+signals:
+    void stateChanged(quendra::Change what);
+
+private:
+    QWidget* dialogParent_;
+};
+
+// The engine's texts are 8-bit with "\r" for a line break; Qt wants Unicode and "\n".
+QString boxText(const std::string& text);
+
+} // namespace quendra::app
