@@ -1,6 +1,6 @@
 #include "QtHost.h"
 
-#include <QElapsedTimer>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
@@ -55,7 +55,10 @@ void QtHost::changed(Change what) {
 }
 
 std::chrono::system_clock::time_point QtHost::now() const {
-    return std::chrono::system_clock::now();
+    const QDateTime local = QDateTime::currentDateTime();
+    // The wall-clock reading, shifted so that its UTC calendar fields are the local ones.
+    const auto msecs = local.toMSecsSinceEpoch() + qint64{local.offsetFromUtc()} * 1000;
+    return std::chrono::system_clock::time_point{std::chrono::milliseconds{msecs}};
 }
 
 } // namespace quendra::app

@@ -69,6 +69,11 @@ struct GameState {
     bool TournamentActive = false;
     std::int32_t SuperShortTarget = 0;
     std::int32_t SuperShortCount = 0;
+    // Saved while the super-short game runs, restored when it ends.
+    std::int32_t SuperShortSavedLimit = 1;
+    bool SuperShortManualWasOn = false;
+    // The game timer `Spieltimer` runs; the app starts and stops its timer to match.
+    bool GameTimerOn = false;
 
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
     std::int32_t SpielerStatPos = 0;
@@ -79,6 +84,7 @@ struct GameState {
     Player& player(int number) { return players.at(number - 1); }
     const Player& player(int number) const { return players.at(number - 1); }
     bool participates(int number) const { return number >= 1 && number <= settings.PlayerCount; }
+    bool superShortRunning() const { return phase == TextKind::gkKurzspiel; }
     bool betsAccepted() const {
         return phase == TextKind::gkMakeBet || phase == TextKind::gkMakeMan;
     }

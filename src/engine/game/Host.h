@@ -45,7 +45,8 @@ public:
     // The engine changed what `what` names; the presentation reads the state and redraws.
     virtual void changed(Change what) = 0;
 
-    // The local date and time.
+    // The local wall-clock date and time, as a time point whose calendar reading (taken as UTC)
+    // is the local one: the engine never deals with time zones.
     virtual std::chrono::system_clock::time_point now() const = 0;
 };
 

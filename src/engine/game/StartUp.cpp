@@ -1,0 +1,144 @@
+#include "game/StartUp.h"
+
+#include "settings/SettingsIo.h"
+#include "text/FileLine.h"
+
+#include <chrono>
+#include <fstream>
+#include <system_error>
+
+namespace quendra {
+
+namespace {
+
+std::chrono::year_month_day today(const Host& host) {
+    return std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(host.now())};
+}
+
+bool readableFile(const std::string& name) {
+    if (!isExistingFile(name)) {
+        return false;
+    }
+    std::ifstream file(name, std::ios::binary);
+    return file.good();
+}
+
+// A protocol file can be used when it opens for appending, or when it does not exist yet and
+// its folder does. Nothing is created here.
+bool usableProtocolFile(const std::string& name) {
+    if (isExistingFile(name)) {
+        std::ofstream file(name, std::ios::binary | std::ios::app);
+        return file.good();
+    }
+    std::error_code ec;
+    const auto folder = std::filesystem::path(name).parent_path();
+    return !folder.empty() && std::filesystem::is_directory(folder, ec);
+}
+
+void takePlayerFiles(GameState& state) {
+    for (int p = 0; p < PlayerSlots; ++p) {
+        PlayerFilePair& files = state.settings.PlayerFiles[p];
+        SysSpieler& sys = state.players[p].sys;
+        if (files.SystemFile.empty()) {
+            continue;
+        }
+        if (!readableFile(files.SystemFile)) {
+            files = {};
+            continue;
+        }
+        sys.SystemFile = files.SystemFile;
+        if (files.OutputFile.empty()) {
+            continue;
+        }
+        if (usableProtocolFile(files.OutputFile)) {
+            sys.ProtocolFile = files.OutputFile;
+        } else {
+            files.OutputFile.clear();
+        }
+    }
+}
+
+void resetPlayersForStart(GameState& state) {
+    for (Player& player : state.players) {
+        player.Capital = state.settings.InitialCapital;
+        player.BetSum = 0;
+        player.board.clear();
+    }
+}
+
+} // namespace
+
+std::filesystem::path resolveProgramFolder(const std::filesystem::path& executableFolder,
+                                           std::string_view homeVariable) {
+    if (!homeVariable.empty()) {
+        return std::filesystem::path(homeVariable);
+    }
+    return executableFolder;
+}
+
+bool ensureWorkFolders(const std::filesystem::path& programFolder) {
+    bool ok = true;
+    for (const char* folder : {"SYSTEM", "SYSOUT", "SYSIN"}) {
+        std::error_code ec;
+        std::filesystem::create_directories(programFolder / folder, ec);
+        ok = ok && std::filesystem::is_directory(programFolder / folder, ec);
+    }
+    return ok;
+}
+
+void initialiseGameState(GameState& state, const std::filesystem::path& programFolder) {
+    state = GameState{};
+    SetDefaults(state.settings, true);
+    state.ProgramFolder = programFolder;
+    state.CurrentPlayer = 1;
+    state.PreviousPlayer = 1;
+}
+
+void readGameSettings(Game& game, const SettingsStore& store) {
+    GameState& state = game.state();
+    ReadSettings(store, state.settings, today(game.host()));
+    for (Player& player : state.players) {
+        player.StartCapital = state.settings.InitialCapital;
+    }
+    takePlayerFiles(state);
+}
+
+bool loadGameTable(Game& game, TableType table) {
+    GameState& state = game.state();
+    state.settings.FrenchTable = table == TableType::French;
+    const auto day = static_cast<unsigned>(today(game.host()).day());
+    auto loaded = loadTable(state.ProgramFolder, table, static_cast<int>(day));
+    if (!loaded) {
+        // Names the file of the table asked for.
+        state.table.FrenchTable = state.settings.FrenchTable;
+        game.showError(7, FileSelector::ControlFile);
+        return false;
+    }
+    state.table = std::move(*loaded);
+    game.host().changed(Change::Table | Change::Ball);
+    return true;
+}
+
+bool startGameWindow(Game& game, const SettingsStore& store) {
+    GameState& state = game.state();
+    state.GameTimerOn = false;
+    state.TimeBarTick = 0;
+    state.phase = TextKind::gkSpielstart;
+
+    readGameSettings(game, store);
+    if (!loadGameTable(game,
+                       state.settings.FrenchTable ? TableType::French : TableType::American)) {
+        return false;
+    }
+
+    state.TimeBarDelayInUse = timeBarDelayInUse(state.settings.TimeBarDelay);
+    state.TimeBarLimit = timeBarLimit(state.settings.TimeBarDelay);
+    resetPlayersForStart(state);
+    state.ManualSteps = NoneMarker;
+    state.ManualNumber = NoneMarker;
+    game.host().changed(Change::Bars | Change::Chips | Change::Phase | Change::Permanence |
+                        Change::InfoPanel | Change::Commands);
+    return true;
+}
+
+} // namespace quendra

@@ -1,0 +1,40 @@
+// Start-up of the game as far as the engine goes: the program folder, a fresh game state, the
+// settings read for the game and the table loaded.
+#pragma once
+
+#include "game/Game.h"
+#include "settings/SettingsStore.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace quendra {
+
+// The folder named by QUENDRA_HOME when that is set and not empty, else the executable's folder.
+std::filesystem::path resolveProgramFolder(const std::filesystem::path& executableFolder,
+                                           std::string_view homeVariable);
+
+// Creates SYSTEM/, SYSOUT/ and SYSIN/ below the program folder when they are missing; false
+// when one of them cannot be created.
+bool ensureWorkFolders(const std::filesystem::path& programFolder);
+
+// A fresh game state before any window opens: four fresh player objects, the empty
+// last-sixteen strip, the default settings with the file names cleared, both selections on
+// player 1 and the program folder.
+void initialiseGameState(GameState& state, const std::filesystem::path& programFolder);
+
+// Reads the settings into the game: the record itself, then the players' start capitals and the
+// players' system and protocol files, each dropped when it can no longer be used.
+void readGameSettings(Game& game, const SettingsStore& store);
+
+// Loads the table of the given type into the game; on a missing or damaged wheel data file
+// shows error 7 with the control file's name and returns false.
+bool loadGameTable(Game& game, TableType table);
+
+// The start-up when the main window is first shown: the game stopped in `gkSpielstart`, the
+// settings read, the table loaded, the time bar's length from the delay, the players' capitals
+// and boards reset, no number picked by hand. False when the table could not be loaded (error 7
+// has been shown): the program then ends.
+bool startGameWindow(Game& game, const SettingsStore& store);
+
+} // namespace quendra
