@@ -119,6 +119,38 @@ bool loadGameTable(Game& game, TableType table) {
     return true;
 }
 
+bool colourDepthQuestionNeeded(bool displayCol, int bitsPerPixel) {
+    return !displayCol && bitsPerPixel < 16;
+}
+
+MessageBoxData colourDepthQuestion(int bitsPerPixel, Language language) {
+    const std::string colours =
+        bitsPerPixel >= 1 && bitsPerPixel < 31 ? std::to_string(1L << bitsPerPixel) + " " : "";
+    MessageBoxData box;
+    box.kind = MessageKind::Question;
+    box.title = "Info";
+    box.icon = MessageIcon::Exclamation;
+    box.buttons = MessageButtons::YesNo;
+    if (language == Language::German) {
+        box.text = "QUENDRA benötigt für eine korrekte Darstellung eine Einstellung von mindestens "
+                   "64K Farben! Zur Zeit sind nur " +
+                   colours + "Farben eingestellt! Soll QUENDRA trotzdem gestartet werden?";
+    } else {
+        box.text =
+            "QUENDRA need for a correct display a minimum of 64k colors! At the moment only " +
+            colours + "colors available! Start of QUENDRA?";
+    }
+    return box;
+}
+
+void saveGameSettings(GameState& state, SettingsStore& store) {
+    for (int p = 0; p < PlayerSlots; ++p) {
+        state.settings.PlayerFiles[p].SystemFile = state.players[p].sys.SystemFile;
+        state.settings.PlayerFiles[p].OutputFile = state.players[p].sys.ProtocolFile;
+    }
+    WriteSettings(store, state.settings);
+}
+
 bool startGameWindow(Game& game, const SettingsStore& store) {
     GameState& state = game.state();
     state.GameTimerOn = false;

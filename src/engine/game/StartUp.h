@@ -31,10 +31,21 @@ void readGameSettings(Game& game, const SettingsStore& store);
 // shows error 7 with the control file's name and returns false.
 bool loadGameTable(Game& game, TableType table);
 
+// The colour-depth check runs once: while "DisplayCol" is not set and the screen shows fewer
+// than 16 bits per pixel, the user is asked whether to start anyway.
+bool colourDepthQuestionNeeded(bool displayCol, int bitsPerPixel);
+// The box "Info" (Yes/No) that says how many colours the screen shows: "16 " for 4 bits per
+// pixel, "256 " for 8 (other depths name 2 to the power of the depth).
+MessageBoxData colourDepthQuestion(int bitsPerPixel, Language language);
+
 // The start-up when the main window is first shown: the game stopped in `gkSpielstart`, the
 // settings read, the table loaded, the time bar's length from the delay, the players' capitals
 // and boards reset, no number picked by hand. False when the table could not be loaded (error 7
 // has been shown): the program then ends.
 bool startGameWindow(Game& game, const SettingsStore& store);
+
+// The end of the program as far as the settings go: the players' file names are copied into the
+// record, then the record is written to the store.
+void saveGameSettings(GameState& state, SettingsStore& store);
 
 } // namespace quendra

@@ -22,10 +22,11 @@ int pocketCount(TableType table);
 
 enum class Colour : std::uint8_t { Red, Black, Zero };
 
+// Red or black for 1-36; Zero for 0, 37 and anything else.
 Colour colourOf(int number);
 // The colour letter of the wheel data files: 'R', 'S' or 'H'.
 char colourLetter(Colour colour);
-// "0".."36", or "00" for the double zero.
+// "0".."36", or "00" for the double zero; other values in plain decimal.
 std::string numberText(int number);
 
 // In catalogue order; the order is used for array layouts everywhere.
@@ -59,9 +60,10 @@ struct BetField {
     auto operator<=>(const BetField&) const = default;
 };
 
-// "PL05", "CH37", "EC03".
+// "PL05", "CH37", "EC03"; empty for an index outside the kind's range.
 std::string fieldCode(BetField field);
-// Inverse of fieldCode; nullopt for an unknown kind or an index outside the kind's range.
+// Inverse of fieldCode: exactly two upper-case letters and two digits; nullopt for an unknown
+// kind or an index outside the kind's range.
 std::optional<BetField> parseFieldCode(std::string_view code);
 
 // Whether the field exists on the table (CH03 and TP02 are French only; CH61-CH63, TP15, TP16
@@ -73,11 +75,13 @@ bool fieldPresent(TableType table, BetField field);
 std::span<const int> numbersCovered(TableType table, BetField field);
 bool fieldCovers(TableType table, BetField field, int number);
 
-// `TipRule` setting: the piece for the croupiers lowers the payout of plein / cheval.
+// `TipRule` setting: the piece for the croupiers lowers the payout of plein / cheval. A stored
+// value other than 1 or 2 counts as Off.
 enum class TipRule : int { Off = 0, Plein = 1, PleinCheval = 2 };
 
 // The payout per unit staked on a winning field: the net payout when the stake is not paid out
-// with the win (`WinPiecesToProfit` off), the payout with stake otherwise.
+// with the win (`WinPiecesToProfit` off), the payout with stake otherwise. 0 for a field that is
+// not present on the table.
 int payoutFactor(TableType table, BetField field, TipRule tip, bool withStake);
 
 } // namespace quendra

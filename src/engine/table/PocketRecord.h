@@ -1,6 +1,8 @@
 // One pocket of the wheel as stored in a wheel data file: 36 bytes, little-endian.
 #pragma once
 
+#include "table/BetField.h"
+
 #include <array>
 #include <cstdint>
 
@@ -23,5 +25,10 @@ struct PocketRecord {
 };
 
 inline constexpr int PocketRecordSize = 36;
+
+// The record of a number as the catalogue defines it: colour letter and every membership list,
+// ascending and filled from the front; the ball position is left at (0, 0). The zeros have no
+// even chance, dozen, column or transversale simple. number must be 0 to highestNumber(table).
+PocketRecord pocketRecordFor(TableType table, int number);
 
 } // namespace quendra

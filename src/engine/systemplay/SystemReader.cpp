@@ -1,0 +1,50 @@
+// Reads a normalised system file for execution.
+#include "systemplay/SystemReader.h"
+
+#include "systemplay/SystemMessages.h"
+
+namespace quendra {
+
+LineKind SystemReader::next() {
+    if (error_) {
+        return LineKind::EndOfFile;
+    }
+    while (const std::optional<std::string_view> raw = lines_.next()) {
+        const bool endsSection = section_ && raw->find(':') != std::string_view::npos;
+        LastLine_.assign(normalisedForExecution(*raw));
+        if (section_ && !endsSection) {
+            if (!LastLine_.empty()) {
+                return LineKind::Statement;
+            }
+            continue;
+        }
+        if (isLabelLine(LastLine_)) {
+            return judgeLabel();
+        }
+        if (endsSection) {
+            section_.reset();
+            return LineKind::SectionBreak;
+        }
+    }
+    return LineKind::EndOfFile;
+}
+
+LineKind SystemReader::judgeLabel() {
+    section_ = sectionOfLabel(LastLine_);
+    if (section_) {
+        return LineKind::Label;
+    }
+    LineScanner label(LastLine_, LineNumber());
+    label.fail(SystemMessage::InvalidSection, labelText(label.CurrentLine()));
+    error_ = label.error();
+    return LineKind::InvalidLabel;
+}
+
+void SystemReader::rewind() {
+    lines_.rewind();
+    section_.reset();
+    LastLine_.clear();
+    error_.reset();
+}
+
+} // namespace quendra
