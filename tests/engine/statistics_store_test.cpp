@@ -1,8 +1,10 @@
 // The statistics store: what one coup counts, the 32000 limits, the resets and the analysis
 // recount, checked slot by slot against hand-built pocket records.
 #include "statistics/StatisticsStore.h"
+#include "table/Table.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -326,6 +328,37 @@ TEST_F(StatisticsStoreTest, ResetRestartsTheCountersButKeepsTheHistory) {
     EXPECT_EQ(store.YearCups, 0);
     EXPECT_EQ(store.PermanenzPos, 1);
     EXPECT_TRUE(store.gameHistory().empty());
+}
+
+// On the wheels the program ships, a coup counts exactly the fields of the catalogue that cover
+// its number, and its code carries the number's colour.
+TEST(StatisticsOnShippedWheels, CountTheFieldsCoveringTheNumber) {
+    for (TableType table : {TableType::French, TableType::American}) {
+        const auto wheel =
+            readWheelFile(std::filesystem::path(QUENDRA_BIN_DIR) / wheelFileName(table), table);
+        ASSERT_TRUE(wheel.has_value());
+        for (const PocketRecord& pocket : *wheel) {
+            SCOPED_TRACE(testing::Message() << wheelFileName(table) << ' ' << int{pocket.number});
+            const auto store = std::make_unique<StatisticsStore>();
+            ASSERT_EQ(Stat_RecordCoup(*store, pocket, true), StatCount::Counted);
+            const int code =
+                colourOf(pocket.number) == Colour::Black ? pocket.number + 50 : pocket.number;
+            EXPECT_EQ(store->Permanenz[0], code);
+
+            CounterArray expected{};
+            expected[TotalSlot] = 1;
+            for (int k = 0; k < BetKindCount; ++k) {
+                const auto kind = static_cast<BetKind>(k);
+                for (int index = firstIndex(kind); index <= lastIndex(kind); ++index) {
+                    const BetField field{kind, index};
+                    if (fieldCovers(table, field, pocket.number)) {
+                        expected[*counterSlot(field)] = 1;
+                    }
+                }
+            }
+            EXPECT_EQ(store->StatHowOften, expected);
+        }
+    }
 }
 
 class AnalysisRecountTest : public StatisticsStoreTest {
