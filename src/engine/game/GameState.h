@@ -6,6 +6,7 @@
 #include "bets/PlayerBoard.h"
 #include "game/SysSpieler.h"
 #include "settings/Settings.h"
+#include "statistics/StatisticsStore.h"
 #include "table/Table.h"
 #include "text/TextKind.h"
 
@@ -21,7 +22,6 @@ inline constexpr int PlayerSlots = 4;
 inline constexpr std::uint8_t NoneMarker = 99;     // ManualSteps / ManualNumber: none picked
 inline constexpr std::uint16_t EmptySlot = 100;    // LastSixteen: empty place
 inline constexpr std::uint16_t DaySeparator = 101; // LastSixteen: day separator
-inline constexpr int HistoryLimit = 32000;         // every stored history holds at most this
 
 // One coup of a player's course of results.
 struct PlayerCoup {
@@ -68,6 +68,7 @@ struct GameState {
     bool PauseRequest = false;
     bool UserPause = false;
     bool TournamentActive = false;
+    std::int32_t TournamentLeft = 0; // throws still to play in the tournament
     std::int32_t SuperShortTarget = 0;
     std::int32_t SuperShortCount = 0;
     // Saved while the super-short game runs, restored when it ends.
@@ -81,6 +82,7 @@ struct GameState {
 
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
     std::int32_t SpielerStatPos = 0;
+    StatisticsStore statistics; // counters, spin history and analysis history
 
     std::filesystem::path ProgramFolder;
 
