@@ -186,13 +186,14 @@ TEST_F(ExtendedBets, FinaleAndNeighboursAskForTheirNumber) {
         player(1).Capital = 100;
         host.messages.clear();
         host.numberRequests.clear();
+        host.numberRequestCaptions.clear();
         state().settings.Language = c.language;
         host.numberAnswers.push_back(c.answer);
         ErwSerieClick(game, c.tag);
         ASSERT_EQ(host.numberRequests.size(), 1u);
-        EXPECT_EQ(host.numberRequests[0].caption, c.caption);
+        EXPECT_EQ(host.numberRequestCaptions[0], c.caption);
         EXPECT_EQ(host.numberRequests[0].highest, c.highest);
-        EXPECT_EQ(host.numberRequests[0].mode, NumberRequest::Mode::Number);
+        EXPECT_EQ(host.numberRequests[0].mode, 0);
         for (const char* code : c.placed) {
             EXPECT_EQ(bet(1, code).amount, 1) << code;
         }
@@ -206,9 +207,9 @@ TEST_F(ExtendedBets, FinaleAndNeighboursAskForTheirNumber) {
 // Records the phase while the number request is open.
 class PhaseWatchingHost : public testing::RecordingHost {
 public:
-    std::optional<int> requestNumber(const NumberRequest& request) override {
+    std::optional<int> requestNumber(const NumberRequest& request, Language language) override {
         phaseDuringRequest = state->phase;
-        return RecordingHost::requestNumber(request);
+        return RecordingHost::requestNumber(request, language);
     }
     const GameState* state = nullptr;
     TextKind phaseDuringRequest = TextKind::gkSpielstart;

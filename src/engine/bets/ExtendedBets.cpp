@@ -3,6 +3,7 @@
 
 #include "bets/Amount.h"
 #include "bets/Placement.h"
+#include "spin/NumberRequest.h"
 
 #include <numeric>
 
@@ -107,21 +108,27 @@ private:
     bool paused_;
 };
 
+NumberRequestPurpose requestPurpose(ExtendedBet group) {
+    switch (group) {
+    case ExtendedBet::OneNeighbour:
+        return NumberRequestPurpose::OneNeighbour;
+    case ExtendedBet::TwoNeighbours:
+        return NumberRequestPurpose::TwoNeighbours;
+    case ExtendedBet::ThreeNeighbours:
+        return NumberRequestPurpose::ThreeNeighbours;
+    default:
+        return NumberRequestPurpose::Finale;
+    }
+}
+
+// The final digit or the centre number; nullopt when cancelled or out of the request's range.
 std::optional<int> askNumber(Game& game, ExtendedBet group) {
     const GameState& state = game.state();
-    const Language language = languageFromIndex(static_cast<int>(state.settings.Language));
-    NumberRequest request;
-    if (group == ExtendedBet::Finale) {
-        request.caption = std::string(FinaleRequestCaption[language]);
-        request.highest = 9;
-    } else {
-        request.caption =
-            std::string(NeighbourRequestCaptions[neighbourCount(group) - 1][language]);
-        request.highest = state.table.PocketCount - 1;
-    }
+    const NumberRequest request = numberRequestFor(requestPurpose(group), state.table.type());
     DialogPause pause(game);
-    const auto value = game.host().requestNumber(request);
-    if (!value || *value < 0 || *value > request.highest) {
+    const auto value =
+        game.host().requestNumber(request, languageFromIndex(state.settings.Language));
+    if (!value || *value < request.lowest || *value > request.highest) {
         return std::nullopt;
     }
     return value;

@@ -4,9 +4,7 @@
 #pragma once
 
 #include "game/Game.h"
-#include "text/Language.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -55,13 +53,5 @@ bool AppendExtendedBet(Game& game, ExtendedBet group, std::int32_t unit, int arg
 // Finale and the neighbours ask for their number first; cancelling places and shows nothing.
 // When the capital does not cover the group, warning 10 names the refused total.
 void ErwSerieClick(Game& game, int tag);
-
-// The captions of the number requests.
-inline constexpr BilingualText FinaleRequestCaption{"Finale festlegen", "determine Finale"};
-inline constexpr std::array<BilingualText, 3> NeighbourRequestCaptions{{
-    {"1 Nachbar setzen", "set 1 neighbour"},
-    {"2 Nachbarn setzen", "set 2 neighbours"},
-    {"3 Nachbarn setzen", "set 3 neighbours"},
-}};
 
 } // namespace quendra

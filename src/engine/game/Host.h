@@ -3,12 +3,12 @@
 // scripted answers, the tests with a recording fake.
 #pragma once
 
+#include "spin/NumberRequest.h"
 #include "text/MessageBox.h"
 
 #include <chrono>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 namespace quendra {
 
@@ -32,15 +32,6 @@ constexpr bool any(Change set, Change flag) {
     return (static_cast<std::uint32_t>(set) & static_cast<std::uint32_t>(flag)) != 0;
 }
 
-// The number request `TAnfrageZahl`: a roulette number or final digit (0 to highest), or the
-// coup count of the super-short game (0-32000).
-struct NumberRequest {
-    enum class Mode { Number, CoupCount };
-    std::string caption; // already in the current language
-    Mode mode = Mode::Number;
-    int highest = 36; // in Mode::Number: 9 for a final digit, 36 or 37 for a number
-};
-
 class Host {
 public:
     virtual ~Host() = default;
@@ -56,9 +47,11 @@ public:
     // The engine changed what `what` names; the presentation reads the state and redraws.
     virtual void changed(Change what) = 0;
 
-    // Asks for one number; nullopt when the user cancels. A host without the dialog cancels.
-    virtual std::optional<int> requestNumber(const NumberRequest& request) {
+    // The number request `TAnfrageZahl`, shown in the language given; the value entered, or
+    // nullopt when the user cancels. A host without the dialog cancels.
+    virtual std::optional<int> requestNumber(const NumberRequest& request, Language language) {
         (void)request;
+        (void)language;
         return std::nullopt;
     }
 

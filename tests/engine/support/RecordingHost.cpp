@@ -15,8 +15,9 @@ bool RecordingHost::askQuestion(const MessageBoxData& box) {
     return answer;
 }
 
-std::optional<int> RecordingHost::requestNumber(const NumberRequest& request) {
+std::optional<int> RecordingHost::requestNumber(const NumberRequest& request, Language language) {
     numberRequests.push_back(request);
+    numberRequestCaptions.emplace_back(request.caption[language]);
     if (numberAnswers.empty()) {
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace quendra::testing {
@@ -16,7 +17,7 @@ public:
     bool askQuestion(const MessageBoxData& box) override;
     void wait(int milliseconds) override { waits.push_back(milliseconds); }
     void changed(Change what) override { changes.push_back(what); }
-    std::optional<int> requestNumber(const NumberRequest& request) override;
+    std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     std::chrono::system_clock::time_point now() const override { return clock; }
 
     // Sets the clock to local midnight of the given day plus `millisecondsOfDay`.
@@ -33,7 +34,8 @@ public:
     std::vector<MessageBoxData> messages; // every box, questions included, in order
     std::deque<bool> answers;             // answers to the next questions; No when empty
     std::vector<NumberRequest> numberRequests;
-    std::deque<std::optional<int>> numberAnswers; // nullopt cancels; cancel when empty
+    std::vector<std::string> numberRequestCaptions; // in the language each was asked in
+    std::deque<std::optional<int>> numberAnswers;   // nullopt cancels; cancel when empty
     std::vector<int> waits;
     std::vector<Change> changes;
     std::chrono::system_clock::time_point clock{};
