@@ -103,6 +103,10 @@ TEST_F(ExtendedBets, AppendingChargesAPlayerWithoutSystemPlayAndNamesFieldsByPoi
     EXPECT_EQ(FieldAtPoint(French, {list.entries[1].x, list.entries[1].y}), parseFieldCode("PL26"));
     EXPECT_EQ(list.BetListTotal, 0); // system play keeps its own total
 
+    EXPECT_FALSE(AppendExtendedBet(game, ExtendedBet::Zerospiel, 0));
+    EXPECT_FALSE(AppendExtendedBet(game, ExtendedBet::Zerospiel, -5));
+    EXPECT_FALSE(AppendExtendedBet(game, ExtendedBet::Finale, 1, 12));
+    EXPECT_EQ(player(1).Capital, 80);
     player(1).Capital = 8;
     EXPECT_FALSE(AppendExtendedBet(game, ExtendedBet::GrosseSerie, 1));
     EXPECT_EQ(list.BetListCount(), 4);

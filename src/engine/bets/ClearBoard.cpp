@@ -136,7 +136,7 @@ void ApplyReplayStop(Game& game) {
     if (!state.settings.ReplayStop || !state.ReplayOn) {
         return;
     }
-    for (int number = 1; number <= state.settings.PlayerCount && number <= PlayerSlots; ++number) {
+    for (int number = 1; number <= state.playersInPlay(); ++number) {
         Player& player = state.player(number);
         player.ReplayRefused = player.Capital < player.BetSum;
         if (player.ReplayRefused) {
@@ -150,7 +150,7 @@ void BuyReplayBets(Game& game) {
     if (!state.ReplayOn) {
         return;
     }
-    for (int number = 1; number <= state.settings.PlayerCount && number <= PlayerSlots; ++number) {
+    for (int number = 1; number <= state.playersInPlay(); ++number) {
         Player& player = state.player(number);
         if (replayKeeps(state, number) && player.BetSum > 0) {
             player.Capital = clampAmount(std::int64_t{player.Capital} - player.BetSum);

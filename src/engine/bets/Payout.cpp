@@ -10,10 +10,6 @@
 namespace quendra {
 namespace {
 
-int playersInPlay(const GameState& state) {
-    return std::clamp(state.settings.PlayerCount, 0, PlayerSlots);
-}
-
 void countOver(Game& game, int number) {
     GameState& state = game.state();
     Player& player = state.player(number);
@@ -59,7 +55,7 @@ void PayOutWins(Game& game) {
     PayoutDisplay& display = state.bets.payout;
     display.remaining = {};
     bool anyWin = false;
-    for (int p = 1; p <= playersInPlay(state); ++p) {
+    for (int p = 1; p <= state.playersInPlay(); ++p) {
         display.remaining[p - 1] = std::max(state.player(p).CoupWin, 0);
         anyWin = anyWin || display.remaining[p - 1] > 0;
     }
@@ -73,7 +69,7 @@ void PayOutWins(Game& game) {
         state.bets.PlacementBlocked = true;
         game.host().changed(Change::Commands);
     }
-    for (int p = 1; p <= playersInPlay(state); ++p) {
+    for (int p = 1; p <= state.playersInPlay(); ++p) {
         if (state.player(p).CoupWin > 0) {
             countOver(game, p);
         }

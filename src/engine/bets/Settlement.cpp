@@ -11,10 +11,6 @@ namespace {
 
 using Wins = std::array<std::int64_t, PlayerSlots>;
 
-int playersInPlay(const GameState& state) {
-    return std::clamp(state.settings.PlayerCount, 0, PlayerSlots);
-}
-
 TipRule tipRuleOf(const Settings& settings) {
     return static_cast<TipRule>(std::clamp(static_cast<int>(settings.TipRule), 0, 2));
 }
@@ -43,7 +39,7 @@ void zeroMovesPrisoners(PrisonState& prison) {
 void applyZeroRule(GameState& state, Wins& wins) {
     const std::int32_t unit = betUnit(state.settings);
     PrisonState& prison = state.bets.prison;
-    for (int p = 1; p <= playersInPlay(state); ++p) {
+    for (int p = 1; p <= state.playersInPlay(); ++p) {
         for (int k = 1; k <= EvenChanceCount; ++k) {
             const FieldBet& bet = state.player(p).board.at({BetKind::EvenChance, k});
             if (!bet.placed || bet.amount < 1) {
@@ -66,7 +62,7 @@ void releasePrisoners(GameState& state, int number, Wins& wins) {
     PrisonState& prison = state.bets.prison;
     const std::int32_t unit = betUnit(state.settings);
     if (prison.Prison1Active) {
-        for (int p = 1; p <= playersInPlay(state); ++p) {
+        for (int p = 1; p <= state.playersInPlay(); ++p) {
             for (int k = 1; k <= EvenChanceCount; ++k) {
                 if (!prison.Prison1[p - 1][k - 1] || !chanceWins(state, k, number)) {
                     continue;
@@ -130,13 +126,13 @@ void SettleCoup(Game& game) {
     } else {
         releasePrisoners(state, number, wins);
     }
-    for (int p = 1; p <= playersInPlay(state); ++p) {
+    for (int p = 1; p <= state.playersInPlay(); ++p) {
         Player& player = state.player(p);
         payWinningFields(state, player, number, wins[p - 1]);
         player.CoupWin = clampAmount(wins[p - 1]);
         state.bets.CoupSettled[p - 1] = true;
     }
-    game.host().changed(Change::Bars);
+    game.host().changed(Change::Bars | Change::Commands); // the prisoners hold the options
 }
 
 void ReturnReleasedPrisoners(Game& game) {

@@ -10,6 +10,7 @@
 #include "table/Table.h"
 #include "text/TextKind.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -94,6 +95,8 @@ struct GameState {
         return CurrentPlayer >= 1 && CurrentPlayer <= PlayerSlots ? &player(CurrentPlayer)
                                                                   : nullptr;
     }
+    // The players taking part, 1 to this: `PlayerCount` kept within the player slots.
+    int playersInPlay() const { return std::clamp(settings.PlayerCount, 0, PlayerSlots); }
     bool participates(int number) const { return number >= 1 && number <= settings.PlayerCount; }
     bool superShortRunning() const { return phase == TextKind::gkKurzspiel; }
     bool betsAccepted() const {
