@@ -17,6 +17,8 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
         return QMessageBox::Question;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -40,6 +42,7 @@ void QtHost::showMessage(const MessageBoxData& box) {
 bool QtHost::askQuestion(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text),
                         QMessageBox::Yes | QMessageBox::No, dialogParent_);
+    message.setDefaultButton(box.defaultNo ? QMessageBox::No : QMessageBox::Yes);
     return message.exec() == QMessageBox::Yes;
 }
 

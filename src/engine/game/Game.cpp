@@ -1,5 +1,6 @@
 #include "game/Game.h"
 
+#include "game/GameCommands.h"
 #include "text/FileLine.h"
 
 #include <chrono>
@@ -36,6 +37,8 @@ FileLineNames fileLineNames(const GameState& state, int year) {
 
 } // namespace
 
+GameHooks Game::defaultHooks_;
+
 Game::Game(Host& host) : host_(host) {}
 
 Game::Game(Host& host, std::uint64_t seed) : host_(host), random_(seed) {}
@@ -60,6 +63,11 @@ bool Game::askQuestion(int number) {
     return host_.askQuestion(box);
 }
 
+bool Game::askQuestion(const MessageBoxData& box) {
+    endSuperShortGame();
+    return host_.askQuestion(box);
+}
+
 void Game::showInfo(int number, std::string_view text) {
     endSuperShortGame();
     auto box = infoBox(number, currentLanguage(state_), text);
@@ -75,21 +83,7 @@ void Game::showWarning(int number, int value) {
 }
 
 void Game::endSuperShortGame() {
-    if (!state_.superShortRunning()) {
-        return;
-    }
-    GameState& s = state_;
-    s.TimeBarLimit = s.SuperShortSavedLimit;
-    s.TimeBarTick = 0;
-    if (s.SuperShortManualWasOn) {
-        s.settings.ManualTimeBar = true;
-        s.SuperShortManualWasOn = false;
-        s.GameTimerOn = false;
-        s.phase = TextKind::gkMakeMan;
-    } else {
-        s.phase = TextKind::gkMakeBet;
-    }
-    host_.changed(Change::Phase | Change::Bars | Change::Commands);
+    SuperShortGameOff(*this);
 }
 
 } // namespace quendra

@@ -2,6 +2,7 @@
 // numbered message boxes every rule raises through it.
 #pragma once
 
+#include "game/GameHooks.h"
 #include "game/GameState.h"
 #include "game/Host.h"
 #include "game/Random.h"
@@ -20,11 +21,19 @@ public:
     Host& host() { return host_; }
     Random& random() { return random_; }
 
+    // The load files and system play plug in here; until then the defaults of GameHooks apply.
+    // The hooks must outlive the game.
+    void setHooks(GameHooks& hooks) { hooks_ = &hooks; }
+    GameHooks& hooks() { return *hooks_; }
+    const GameHooks& hooks() const { return *hooks_; }
+
     // The numbered message boxes, composed in the current language. Each first ends a running
     // super-short game so the box is not buried under the fast run.
     // fileSelector picks the file line put in front of an error (0: none).
     void showError(int number, int fileSelector = 0, int value = 0);
     bool askQuestion(int number);
+    // A question composed by the caller; true for Yes.
+    bool askQuestion(const MessageBoxData& box);
     void showInfo(int number, std::string_view text = {});
     void showWarning(int number, int value = 0);
 
@@ -32,7 +41,10 @@ public:
     void endSuperShortGame();
 
 private:
+    static GameHooks defaultHooks_;
+
     Host& host_;
+    GameHooks* hooks_ = &defaultHooks_;
     Random random_;
     GameState state_;
 };

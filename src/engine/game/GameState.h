@@ -23,6 +23,51 @@ inline constexpr int PlayerSlots = 4;
 inline constexpr std::uint8_t NoneMarker = 99;     // ManualSteps / ManualNumber: none picked
 inline constexpr std::uint16_t EmptySlot = 100;    // LastSixteen: empty place
 inline constexpr std::uint16_t DaySeparator = 101; // LastSixteen: day separator
+inline constexpr int EarlierPocketCount = 10;      // V0-V9 of the coup history
+
+// The background colours of the bars: the window colour of a neutral bar, the player panel's
+// red and olive, and the time bar's four stages.
+enum class BarColour : std::uint8_t { Window, White, Teal, Yellow, Red, Olive };
+
+// The pockets of the last twelve coups as system play reads them: GZ the last coup, VZ the one
+// before it, V0-V9 (`EarlierPockets`) the ten before those; NoPocket where no coup is known.
+// Loading a table forgets GZ and VZ; V0-V9 are forgotten only when the program starts.
+struct CoupHistory {
+    std::uint8_t GZ = NoPocket;
+    std::uint8_t VZ = NoPocket;
+    std::array<std::uint8_t, EarlierPocketCount> EarlierPockets = filledEarlierPockets();
+
+    // Position 1 is GZ, 2 is VZ, 3-12 are V0-V9; NoPocket for any other position.
+    std::uint8_t pocketAt(int position) const {
+        if (position == 1) {
+            return GZ;
+        }
+        if (position == 2) {
+            return VZ;
+        }
+        const int earlier = position - 3;
+        return earlier >= 0 && earlier < EarlierPocketCount
+                   ? EarlierPockets[static_cast<std::size_t>(earlier)]
+                   : NoPocket;
+    }
+
+private:
+    static constexpr std::array<std::uint8_t, EarlierPocketCount> filledEarlierPockets() {
+        std::array<std::uint8_t, EarlierPocketCount> a{};
+        a.fill(NoPocket);
+        return a;
+    }
+};
+
+// Which labels of the permanence strip's newest row blink.
+enum class StripBlinkMode : std::uint8_t { None = 0, Left = 1, Right = 2, Both = 3 };
+
+// The blinking of the permanence strip's newest row: the toggles still to come; its labels are
+// visible while an even number of them is left.
+struct StripBlink {
+    StripBlinkMode mode = StripBlinkMode::None;
+    int ticksLeft = 0;
+};
 
 // One coup of a player's course of results.
 struct PlayerCoup {
@@ -66,6 +111,8 @@ struct GameState {
     std::uint8_t ManualNumber = NoneMarker;
     std::string NumberSource;
     std::string SourceChange;
+    // The `NumberSource` of the last coup whose label went into `SourceChange`.
+    std::string LastSourceLabel;
     bool PauseRequest = false;
     bool UserPause = false;
     bool TournamentActive = false;
@@ -80,8 +127,18 @@ struct GameState {
     bool ReplayOn = false; // the menu entry `Replay1` is ticked
 
     BetState bets; // bet list, prisons, placement flags, payout count, win indicator
+    // A coup is being played (from the number draw to the system players' bets): Spiel Ende and
+    // Pause are disabled meanwhile.
+    bool CoupInProgress = false;
+    BarColour TimeBarColour = BarColour::White;
+    // The tournament's menu entries are shown: the program started within the tournament period.
+    bool TournamentMenuShown = false;
+    // The player the info panel shows (the tag of `B_T_Spieler_Info`), 1-4.
+    int InfoPanelPlayer = 1;
 
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
+    StripBlink stripBlink;
+    CoupHistory coupHistory;
     std::int32_t SpielerStatPos = 0;
     StatisticsStore statistics; // counters, spin history and analysis history
 
@@ -97,6 +154,11 @@ struct GameState {
     }
     // The players taking part, 1 to this: `PlayerCount` kept within the player slots.
     int playersInPlay() const { return std::clamp(settings.PlayerCount, 0, PlayerSlots); }
+    // A player taking part plays a system.
+    bool anySystemPlayer() const {
+        return std::any_of(players.begin(), players.begin() + playersInPlay(),
+                           [](const Player& player) { return player.isSystemPlayer(); });
+    }
     bool participates(int number) const { return number >= 1 && number <= settings.PlayerCount; }
     bool superShortRunning() const { return phase == TextKind::gkKurzspiel; }
     bool betsAccepted() const {

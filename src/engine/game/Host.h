@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 namespace quendra {
@@ -15,15 +16,17 @@ namespace quendra {
 // What changed in the game state, so the presentation can redraw just that.
 enum class Change : std::uint32_t {
     None = 0,
-    Bars = 1u << 0,        // capital, stake and status bars of the players
-    Chips = 1u << 1,       // chips on the board
-    Ball = 1u << 2,        // ball position on the wheel
-    Permanence = 1u << 3,  // the last-sixteen strip
-    Phase = 1u << 4,       // the time bar's text kind and progress
-    Commands = 1u << 5,    // which commands are enabled
-    InfoPanel = 1u << 6,   // the info panel
-    Table = 1u << 7,       // the table type (board and wheel pictures)
-    WinIndicator = 1u << 8 // the dolly on the board
+    Bars = 1u << 0,         // capital, stake and status bars of the players
+    Chips = 1u << 1,        // chips on the board
+    Ball = 1u << 2,         // ball position on the wheel
+    Permanence = 1u << 3,   // the last-sixteen strip
+    Phase = 1u << 4,        // the time bar's text kind and progress
+    Commands = 1u << 5,     // which commands are enabled
+    InfoPanel = 1u << 6,    // the info panel
+    Table = 1u << 7,        // the table type (board and wheel pictures)
+    WinIndicator = 1u << 8, // the dolly on the board
+    Tournament = 1u << 9,   // the tournament's status display `Matrix_Status`
+    ManualNumber = 1u << 10 // the number picked by hand (`SelNumDisp`)
 };
 constexpr Change operator|(Change a, Change b) {
     return static_cast<Change>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
@@ -31,6 +34,8 @@ constexpr Change operator|(Change a, Change b) {
 constexpr bool any(Change set, Change flag) {
     return (static_cast<std::uint32_t>(set) & static_cast<std::uint32_t>(flag)) != 0;
 }
+
+struct TournamentResult; // tournament/Tournament.h
 
 class Host {
 public:
@@ -54,6 +59,23 @@ public:
         (void)language;
         return std::nullopt;
     }
+
+    // The number picker `TSelectNumber`, modal: the number (0-37) of the button clicked, nullopt
+    // when the window was closed without a click. `chosen` is the number whose button shows the
+    // red outline. The engine calls it again after a click that withdrew the choice.
+    virtual std::optional<int> selectNumber(TableType table, std::optional<int> chosen);
+
+    // A short beep (the click sound).
+    virtual void beep() {}
+
+    // The tournament's rules dialog `TRoulette_Turnier`: true for "Start", false for "Cancel".
+    virtual bool confirmTournamentStart() { return false; }
+    // `TTurnierverloren` ("Leider verloren!") and `TTurnierende` ("Gratulation!"), modal.
+    virtual void showTournamentLost() {}
+    virtual void showTournamentResult(const TournamentResult& result);
+
+    // Opens a file with the system's open action, maximised; false when that fails.
+    virtual bool openWithSystem(const std::filesystem::path& file);
 
     // The local wall-clock date and time, as a time point whose calendar reading (taken as UTC)
     // is the local one: the engine never deals with time zones.

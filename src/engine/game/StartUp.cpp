@@ -1,5 +1,6 @@
 #include "game/StartUp.h"
 
+#include "game/GameCommands.h"
 #include "settings/SettingsIo.h"
 #include "text/FileLine.h"
 
@@ -115,6 +116,9 @@ bool loadGameTable(Game& game, TableType table) {
         return false;
     }
     state.table = std::move(*loaded);
+    // System play's GZ and VZ name pockets of the old wheel; V0-V9 are kept.
+    state.coupHistory.GZ = NoPocket;
+    state.coupHistory.VZ = NoPocket;
     game.host().changed(Change::Table | Change::Ball);
     return true;
 }
@@ -168,6 +172,7 @@ bool startGameWindow(Game& game, const SettingsStore& store) {
     resetPlayersForStart(state);
     state.ManualSteps = NoneMarker;
     state.ManualNumber = NoneMarker;
+    state.TournamentMenuShown = tournamentPeriod(game.host().now());
     game.host().changed(Change::Bars | Change::Chips | Change::Phase | Change::Permanence |
                         Change::InfoPanel | Change::Commands);
     return true;

@@ -12,7 +12,8 @@ namespace quendra {
 
 // ProgramError is the box shown in place of a number that its list does not hold.
 enum class MessageKind : std::uint8_t { Error, Question, Info, Warning, ProgramError };
-enum class MessageIcon : std::uint8_t { Error, Question, Exclamation };
+// None: a plain message without an icon.
+enum class MessageIcon : std::uint8_t { Error, Question, Exclamation, None };
 enum class MessageButtons : std::uint8_t { Ok, YesNo };
 
 // A modal box as the host shows it. Texts are UTF-8 apart from a file line, which keeps the
@@ -23,6 +24,8 @@ struct MessageBoxData {
     MessageIcon icon = MessageIcon::Error;
     MessageButtons buttons = MessageButtons::Ok;
     std::string text;
+    // A Yes/No box whose default button is No.
+    bool defaultNo = false;
     // The message's number in its list, for the records of the host; not part of what is shown.
     int number = 0;
 

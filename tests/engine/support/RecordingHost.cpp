@@ -26,6 +26,34 @@ std::optional<int> RecordingHost::requestNumber(const NumberRequest& request, La
     return answer;
 }
 
+namespace {
+
+template <typename T>
+T takeFront(std::deque<T>& queue, T whenEmpty) {
+    if (queue.empty()) {
+        return whenEmpty;
+    }
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
+} // namespace
+
+std::optional<int> RecordingHost::selectNumber(TableType, std::optional<int> chosen) {
+    pickerChosen.push_back(chosen);
+    return takeFront(pickerClicks, std::optional<int>{});
+}
+
+bool RecordingHost::confirmTournamentStart() {
+    return takeFront(tournamentStartAnswers, false);
+}
+
+bool RecordingHost::openWithSystem(const std::filesystem::path& file) {
+    openedFiles.push_back(file);
+    return openSucceeds;
+}
+
 std::vector<int> RecordingHost::numbersOf(MessageKind kind) const {
     std::vector<int> found;
     for (const MessageBoxData& box : messages) {

@@ -1,8 +1,10 @@
-// A host for engine tests: records every box, wait, change notice and number request, answers
-// questions and number requests from queues the test fills, and tells the time the test sets.
+// A host for engine tests: records every box, wait, change notice, number request and dialog,
+// answers questions, number requests and picker clicks from queues the test fills, and tells
+// the time the test sets.
 #pragma once
 
 #include "game/Host.h"
+#include "tournament/Tournament.h"
 
 #include <deque>
 #include <optional>
@@ -18,6 +20,14 @@ public:
     void wait(int milliseconds) override { waits.push_back(milliseconds); }
     void changed(Change what) override { changes.push_back(what); }
     std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
+    std::optional<int> selectNumber(TableType table, std::optional<int> chosen) override;
+    void beep() override { ++beeps; }
+    bool confirmTournamentStart() override;
+    void showTournamentLost() override { ++tournamentsLost; }
+    void showTournamentResult(const TournamentResult& result) override {
+        tournamentResults.push_back(result);
+    }
+    bool openWithSystem(const std::filesystem::path& file) override;
     std::chrono::system_clock::time_point now() const override { return clock; }
 
     // Sets the clock to local midnight of the given day plus `millisecondsOfDay`.
@@ -36,6 +46,14 @@ public:
     std::vector<NumberRequest> numberRequests;
     std::vector<std::string> numberRequestCaptions; // in the language each was asked in
     std::deque<std::optional<int>> numberAnswers;   // nullopt cancels; cancel when empty
+    std::deque<std::optional<int>> pickerClicks;    // nullopt closes the picker; closed when empty
+    std::vector<std::optional<int>> pickerChosen;   // the outlined number each time it opened
+    int beeps = 0;
+    std::deque<bool> tournamentStartAnswers; // "Start" or "Cancel"; Cancel when empty
+    int tournamentsLost = 0;
+    std::vector<TournamentResult> tournamentResults;
+    bool openSucceeds = false;
+    std::vector<std::filesystem::path> openedFiles;
     std::vector<int> waits;
     std::vector<Change> changes;
     std::chrono::system_clock::time_point clock{};
