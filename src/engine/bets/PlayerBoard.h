@@ -37,7 +37,7 @@ public:
     void forEach(Fn&& fn) {
         for (int k = 0; k < BetKindCount; ++k) {
             const auto kind = static_cast<BetKind>(k);
-            for (int i = firstIndex(kind); i <= lastIndex(kind); ++i) {
+            for (int i = firstIndex(kind), last = lastIndex(kind); i <= last; ++i) {
                 fn(BetField{kind, i}, fields_[k][i]);
             }
         }
@@ -46,7 +46,7 @@ public:
     void forEach(Fn&& fn) const {
         for (int k = 0; k < BetKindCount; ++k) {
             const auto kind = static_cast<BetKind>(k);
-            for (int i = firstIndex(kind); i <= lastIndex(kind); ++i) {
+            for (int i = firstIndex(kind), last = lastIndex(kind); i <= last; ++i) {
                 fn(BetField{kind, i}, fields_[k][i]);
             }
         }

@@ -161,7 +161,10 @@ void ReturnReleasedPrisoners(Game& game) {
 }
 
 std::int32_t coupNetResult(const Player& player) {
-    const std::int64_t taken = std::int64_t{player.BetSum} - player.board.stayingStakes();
+    // Without a stake nothing can stay; this spares the players who did not bet a scan of their
+    // board in every coup of the super-short game.
+    const std::int64_t staying = player.BetSum == 0 ? 0 : player.board.stayingStakes();
+    const std::int64_t taken = std::int64_t{player.BetSum} - staying;
     return clampAmount(std::int64_t{player.CoupWin} - taken);
 }
 

@@ -41,7 +41,11 @@ std::optional<std::string> SelNumDispText(const GameState& state) {
         return std::nullopt;
     }
     const int number = state.ManualNumber;
-    return number < 10 ? " " + numberText(number) : numberText(number);
+    std::string text = numberText(number);
+    if (number < 10) {
+        text.insert(text.begin(), ' ');
+    }
+    return text;
 }
 
 } // namespace quendra

@@ -84,12 +84,13 @@ PermanenceStripView permanenceStrip(const GameState& state) {
 void ShowPermanenceStrip(GameState& state) {
     StripBlink& blink = state.stripBlink;
     blink = {};
-    // The rows are filled from the newest end, so the last shown row is the newest one shown.
-    for (std::uint16_t entry : state.LastSixteen) {
-        const StripBlinkMode mode = stripEntryMode(state.table, entry);
+    // The mode of the last shown row counts: the newest entry that shows.
+    for (auto entry = state.LastSixteen.rbegin(); entry != state.LastSixteen.rend(); ++entry) {
+        const StripBlinkMode mode = stripEntryMode(state.table, *entry);
         if (mode != StripBlinkMode::None) {
             blink.mode = mode;
             blink.ticksLeft = StripBlinkTicks;
+            return;
         }
     }
 }

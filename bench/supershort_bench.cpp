@@ -1,0 +1,65 @@
+// Coups per second of the super-short game: one player on the French table re-buys ten stakes
+// every coup with Replay, extended statistics on.
+#include "bets/ChipName.h"
+#include "bets/Placement.h"
+#include "game/GameCommands.h"
+#include "game/StartUp.h"
+#include "spin/SpinCycle.h"
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// A host without windows: no boxes, no waits, no drawing.
+class SilentHost : public quendra::Host {
+public:
+    void showMessage(const quendra::MessageBoxData&) override {}
+    bool askQuestion(const quendra::MessageBoxData&) override { return false; }
+    void wait(int) override {}
+    void changed(quendra::Change) override {}
+    std::chrono::system_clock::time_point now() const override { return {}; }
+};
+
+constexpr const char* TenStakes[] = {"PL05", "PL17", "CH12", "TP03", "TS04",
+                                     "CA07", "KL02", "DZ01", "EC03", "EC06"};
+
+void setUpGame(quendra::Game& game) {
+    using namespace quendra;
+    GameState& state = game.state();
+    initialiseGameState(state, {});
+    state.table.FrenchTable = true;
+    state.table.PocketTable = standardPocketTable(TableType::French);
+    state.settings.ExtendedStatistics = true;
+    state.player(1).Capital = 2'000'000'000;
+    StartGame(game);
+    for (const char* code : TenStakes) {
+        ChargeStake(game, 1);
+        PlaceBet(game, 1, chipName(*parseFieldCode(code), 1));
+    }
+    ReplayClick(game);
+    SuperShortGameOn(game, 0);
+}
+
+void BM_SuperShortReplayTenStakes(benchmark::State& bench) {
+    SilentHost host;
+    auto game = std::make_unique<quendra::Game>(host, 2024);
+    setUpGame(*game);
+    quendra::GameState& state = game->state();
+    for (auto _ : bench) {
+        quendra::SpieltimerTick(*game);
+        // The statistics stop counting at 32000 coups; starting them again keeps every coup's
+        // full work in the measurement.
+        if (state.SpielerStatPos == 30000) {
+            quendra::Stat_EndGame(state.statistics);
+            state.SpielerStatPos = 0;
+        }
+    }
+    if (!state.superShortRunning() || state.player(1).BetSum != 10) {
+        bench.SkipWithError("the super-short game stopped or lost its stakes");
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+BENCHMARK(BM_SuperShortReplayTenStakes);
+
+} // namespace
