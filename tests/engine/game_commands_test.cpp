@@ -151,6 +151,9 @@ TEST_F(GameCommands, ThePayoutCountHoldsTheMenus) {
     EXPECT_TRUE(commands().menus);
     state().bets.payout.counting = true;
     EXPECT_FALSE(commands().menus);
+    host.answers = {true};
+    EXPECT_FALSE(StatisticsResetClick(game));
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(GameCommands, AfterF12ADialogLeavesTheGamePaused) {
@@ -566,6 +569,9 @@ TEST_F(GameCommands, ATournamentStartsOnlyFromTheRulesDialogsStart) {
     state().settings.PlayerCount = 3;
     state().settings.ManualTimeBar = true;
     start();
+    host.tournamentStartAnswers = {true};
+    EXPECT_FALSE(TournamentStartClick(game)) << "hidden outside the tournament period";
+    state().TournamentMenuShown = true;
     const Settings before = state().settings;
     host.tournamentStartAnswers = {false};
     EXPECT_FALSE(TournamentStartClick(game));

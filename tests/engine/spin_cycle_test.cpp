@@ -264,6 +264,17 @@ TEST_F(LoadFileEnd, GoesOnWhileAPlayerPlaysASystem) {
     EXPECT_EQ(state().CurrentPlayer, 1) << "the selection is restored";
 }
 
+TEST_F(SpinCycle, NoCoupIsPlayedWithoutAWheel) {
+    start();
+    state().table.PocketTable.clear();
+    EXPECT_FALSE(SpieltimerTick(game));
+    EXPECT_FALSE(SpieltimerTick(game));
+    loadStandardTable(state(), TableType::French);
+    state().table.BallPocket = 40;
+    EXPECT_FALSE(SpieltimerTick(game));
+    EXPECT_EQ(state().statistics.StatHowOften[TotalSlot], 0);
+}
+
 TEST_F(SpinCycle, TheBallSlowsDownOverItsLastSeventySteps) {
     struct Case {
         int step;

@@ -30,12 +30,12 @@ CommandState commandState(const GameState& state) {
 
     commands.Systemspiel1 = entry(running && !state.TournamentActive);
     commands.Ladefile1 = entry(!state.TournamentActive);
-    commands.StatRcksetzung1 = entry(true);
+    commands.menus = !state.bets.payout.counting;
+    commands.StatRcksetzung1 = entry(commands.menus); // in the menu "Spielfunktionen"
     commands.Replay1 = entry(replayAllowed, state.ReplayOn);
     commands.BU_Replay = commands.Replay1;
     commands.Superkurzspiel = entry(running, superShort);
     commands.BU_Superkurzspiel = commands.Superkurzspiel;
-    commands.menus = !state.bets.payout.counting;
 
     commands.BU_ClearJetons = entry(running && bets.clearChips);
     commands.BU_LastBet = entry(bets.lastBet);

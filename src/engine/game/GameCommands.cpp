@@ -369,7 +369,8 @@ bool ChangeDelay(Game& game, int step) {
 
 bool TournamentStartClick(Game& game) {
     GameState& state = game.state();
-    if (!commandState(state).Turnierspielstarten1.enabled) {
+    const CommandEntry entry = commandState(state).Turnierspielstarten1;
+    if (!entry.enabled || !entry.visible) {
         return false;
     }
     DialogPause pause(game);
@@ -423,7 +424,6 @@ bool HelpClick(Game& game) {
     box.title = "Quendra";
     box.icon = MessageIcon::None;
     box.text = HelpFileMissing[languageOf(game.state())];
-    game.endSuperShortGame();
     game.host().showMessage(box);
     return false;
 }

@@ -13,6 +13,8 @@ std::int32_t GameHooks::readLoadFileCoup(Game&) {
 
 void GameHooks::untickMainLoadFile(Game&) {}
 
+void GameHooks::writeProtocolLines(Game&) {}
+
 void GameHooks::runSystemPlayer(Game&, int) {}
 
 void GameHooks::closeGameFiles(Game&) {}

@@ -22,6 +22,10 @@ public:
     // Spiel Ende unticks the main load file.
     virtual void untickMainLoadFile(Game& game);
 
+    // After the settlement and payout of every coup: the per-coup line of each system player
+    // whose protocol is active.
+    virtual void writeProtocolLines(Game& game);
+
     // One system player's turn after a coup: the spin cycle has put the win indicator at rest
     // and made him `CurrentPlayer` (it restores the selection afterwards). The turn pre-checks
     // his system file, runs it and charges and places the bet list it fills.

@@ -17,6 +17,12 @@
 namespace quendra {
 namespace {
 
+bool wheelLoaded(const Table& table) {
+    return table.PocketCount >= 1 &&
+           table.PocketTable.size() == static_cast<std::size_t>(table.PocketCount) &&
+           table.BallPocket >= 1 && table.BallPocket <= table.PocketCount;
+}
+
 // Bets hidden for Rebet are given up once the next coup starts.
 void clearHiddenBets(Game& game) {
     GameState& state = game.state();
@@ -102,6 +108,7 @@ void spin(Game& game) {
 
     SettleCoup(game);
     PayOutWins(game);
+    game.hooks().writeProtocolLines(game);
     RecordPlayerCoups(state);
     ApplyReplayStop(game);
     clearBoardsAfterCoup(game);
@@ -164,7 +171,7 @@ void countSuperShortCoup(Game& game) {
 
 bool SpieltimerTick(Game& game) {
     GameState& state = game.state();
-    if (!state.GameTimerOn) {
+    if (!state.GameTimerOn || !wheelLoaded(state.table)) {
         return false;
     }
     const bool coup = state.TimeBarTick >= state.TimeBarLimit;
