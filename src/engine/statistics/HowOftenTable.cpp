@@ -199,8 +199,7 @@ void sizeGrid(GridContent& content, const TextMeasure& measure) {
     FigureGrid& grid = content.grid;
     grid.columnWidth = measure.width(content.sizing) + content.widthExtra;
     grid.rowHeight = measure.height(content.sizing) + 2;
-    const int cells = static_cast<int>(grid.cells.size());
-    grid.rect.width = cells > 1 ? cells * (grid.columnWidth + 1) + 1 : grid.columnWidth + 2;
+    grid.rect.width = figureGridWidth(grid);
     grid.rect.height = 2 * grid.rowHeight + 6;
 }
 
@@ -327,12 +326,6 @@ SectionMaxima sectionMaxima(const CounterArray& counters, TableType table) {
     maxima.column = largest(counters, ColumnBase + 1, ColumnBase + 3);
     maxima.dozen = largest(counters, DozenBase + 1, DozenBase + 3);
     return maxima;
-}
-
-const FigureGrid* HowOftenTable::grid(std::string_view name) const {
-    const auto found = std::find_if(grids.begin(), grids.end(),
-                                    [&](const FigureGrid& grid) { return grid.name == name; });
-    return found == grids.end() ? nullptr : &*found;
 }
 
 std::string howOftenTableCaption(HowOftenView view, Language language,

@@ -34,20 +34,6 @@ struct SectionMaxima {
 
 SectionMaxima sectionMaxima(const CounterArray& counters, TableType table);
 
-// The label cell of `EinFRot` and `EinFSch` is a coloured rectangle instead of a text.
-enum class LabelMark : std::uint8_t { None, Red, Black };
-
-struct FigureGrid {
-    std::string name; // the grid's object name
-    int tag = 0;
-    bool visible = true; // `Zero00` is hidden on the French table
-    LabelMark mark = LabelMark::None;
-    std::vector<FigureCell> cells;
-    int columnWidth = 0;
-    int rowHeight = 0;
-    LayoutRect rect;
-};
-
 struct HowOftenTable {
     std::string caption;
     SectionMaxima maxima;
@@ -57,8 +43,7 @@ struct HowOftenTable {
     PlacedText printButton;           // `Druck_Tab_Button`
     LayoutSize window;
 
-    // nullptr for a name the window does not have.
-    const FigureGrid* grid(std::string_view name) const;
+    const FigureGrid* grid(std::string_view name) const { return findGrid(grids, name); }
 };
 
 // The table window as it is drawn now. `measure` measures in the window's 11-point bold font;

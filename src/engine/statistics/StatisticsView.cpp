@@ -67,4 +67,17 @@ LayoutRect placedDirectlyRightOf(const LayoutRect& left, LayoutSize size) {
     return placedRightOf(left, size, -1);
 }
 
+int figureGridWidth(const FigureGrid& grid) {
+    return static_cast<int>(grid.cells.size()) * (grid.columnWidth + 1) + 1;
+}
+
+const FigureGrid* findGrid(std::span<const FigureGrid> grids, std::string_view name) {
+    for (const FigureGrid& grid : grids) {
+        if (grid.name == name) {
+            return &grid;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace quendra

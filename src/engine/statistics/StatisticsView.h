@@ -95,6 +95,26 @@ struct FigureCell {
     bool operator==(const FigureCell&) const = default;
 };
 
+// The label cell of the red and black even chances is a coloured rectangle instead of a text.
+enum class LabelMark : std::uint8_t { None, Red, Black };
+
+// A row of figure cells with its sizes and place.
+struct FigureGrid {
+    std::string name; // the grid's object name
+    int tag = 0;
+    bool visible = true;
+    LabelMark mark = LabelMark::None;
+    std::vector<FigureCell> cells;
+    int columnWidth = 0;
+    int rowHeight = 0;
+    LayoutRect rect;
+};
+
+// Every cell and the border between two cells is one pixel wider than the column.
+int figureGridWidth(const FigureGrid& grid);
+// nullptr for a name the window does not have.
+const FigureGrid* findGrid(std::span<const FigureGrid> grids, std::string_view name);
+
 // One series of a chart: a value and a label per point.
 struct ChartSeries {
     std::vector<double> values;
