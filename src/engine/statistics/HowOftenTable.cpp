@@ -80,6 +80,7 @@ constexpr std::array<SingleGrid, 15> SingleGrids{{
     {"EinFUng", 52, SingleKind::EvenChance, EvenChanceBase + Impair, {"ODD", "ODD"}},
     {"EinF1836", 55, SingleKind::EvenChance, EvenChanceBase + Passe, {"19-36", "19-36"}},
 }};
+static_assert(Gesamt1 + SingleGrids.size() == GridCount, "single grids follow the numbered ones");
 
 // The numbered grids: the American table has two more transversales pleines and three more
 // chevaux, so its cheval grids hold 21 cells each.
@@ -139,16 +140,16 @@ struct GridContent {
     int widthExtra = 0; // added to the sizing text's width
 };
 
-GridContent numberedGrid(const NumberedGrid& spec, const CounterArray& counters,
+GridContent numberedGrid(const NumberedGrid& design, const CounterArray& counters,
                          const SectionMaxima& maxima, TableType table) {
     GridContent content;
-    content.grid.name = spec.name;
-    content.grid.tag = spec.tag;
-    const std::uint16_t maximum = sectionMaximum(maxima, spec.kind);
-    for (int i = 0; i < spec.cells; ++i) {
-        const int label = spec.firstLabel + i;
-        const std::uint16_t value = counters[static_cast<std::size_t>(spec.firstSlot + i)];
-        if (!fieldPresent(table, {spec.kind, label})) {
+    content.grid.name = design.name;
+    content.grid.tag = design.tag;
+    const std::uint16_t maximum = sectionMaximum(maxima, design.kind);
+    for (int i = 0; i < design.cells; ++i) {
+        const int label = design.firstLabel + i;
+        const std::uint16_t value = counters[static_cast<std::size_t>(design.firstSlot + i)];
+        if (!fieldPresent(table, {design.kind, label})) {
             content.grid.cells.push_back({std::to_string(label), "-", false});
             continue;
         }
@@ -162,17 +163,17 @@ GridContent numberedGrid(const NumberedGrid& spec, const CounterArray& counters,
 
 // Columns and dozens share one sizing text, the larger of their two maxima, but each is bold by
 // its own maximum.
-GridContent singleGrid(const SingleGrid& spec, std::uint16_t value, const SectionMaxima& maxima,
+GridContent singleGrid(const SingleGrid& design, std::uint16_t value, const SectionMaxima& maxima,
                        Language language) {
     GridContent content;
-    content.grid.name = spec.name;
-    content.grid.tag = spec.tag;
-    content.grid.mark = spec.mark;
+    content.grid.name = design.name;
+    content.grid.tag = design.tag;
+    content.grid.mark = design.mark;
     std::uint16_t boldMaximum = 0;
-    switch (spec.kind) {
+    switch (design.kind) {
     case SingleKind::Column:
     case SingleKind::Dozen:
-        boldMaximum = spec.kind == SingleKind::Column ? maxima.column : maxima.dozen;
+        boldMaximum = design.kind == SingleKind::Column ? maxima.column : maxima.dozen;
         content.sizing = sizingText(std::max(maxima.column, maxima.dozen));
         content.widthExtra = 9;
         break;
@@ -191,7 +192,8 @@ GridContent singleGrid(const SingleGrid& spec, std::uint16_t value, const Sectio
         break;
     }
     const bool bold = boldMaximum != 0 && value == boldMaximum;
-    content.grid.cells.push_back({std::string(spec.label[language]), std::to_string(value), bold});
+    content.grid.cells.push_back(
+        {std::string(design.label[language]), std::to_string(value), bold});
     return content;
 }
 
@@ -355,14 +357,14 @@ HowOftenTable howOftenTable(const StatisticsStore& store, HowOftenView view, Tab
     result.maxima = sectionMaxima(counters, table);
 
     std::vector<GridContent> contents;
-    for (const NumberedGrid& spec : numberedGrids(table)) {
-        contents.push_back(numberedGrid(spec, counters, result.maxima, table));
+    for (const NumberedGrid& design : numberedGrids(table)) {
+        contents.push_back(numberedGrid(design, counters, result.maxima, table));
     }
-    for (const SingleGrid& spec : SingleGrids) {
-        const std::uint16_t value = spec.slot == TotalSlot
+    for (const SingleGrid& design : SingleGrids) {
+        const std::uint16_t value = design.slot == TotalSlot
                                         ? totals[TotalSlot]
-                                        : counters[static_cast<std::size_t>(spec.slot)];
-        contents.push_back(singleGrid(spec, value, result.maxima, language));
+                                        : counters[static_cast<std::size_t>(design.slot)];
+        contents.push_back(singleGrid(design, value, result.maxima, language));
     }
     for (GridContent& content : contents) {
         sizeGrid(content, measure);
