@@ -1,0 +1,29 @@
+// Where the fields of the betting board lie on its picture, as rectangles of pixels: what the
+// board picture is drawn from.
+#pragma once
+
+#include "table/BetField.h"
+
+#include <QRect>
+#include <array>
+#include <vector>
+
+namespace quendra::app {
+
+struct BoardLayout {
+    // The hit rectangle of each plein 1-36 (indices 0 and 37 unused: the zeros are areas).
+    std::array<QRect, 38> numbers;
+    // The zero fields as horizontal strips from the top down: PL00, and PL37 on the American
+    // table (empty on the French table).
+    std::vector<QRect> zero;
+    std::vector<QRect> doubleZero;
+    std::array<QRect, 3> dozens;
+    std::array<QRect, 6> evenChances;
+    std::array<QRect, 3> columns;
+    // The band right of the grid where the transversales lie.
+    QRect outerEdge;
+};
+
+BoardLayout boardLayout(TableType table);
+
+} // namespace quendra::app
