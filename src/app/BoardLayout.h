@@ -2,7 +2,10 @@
 // board picture is drawn from.
 #pragma once
 
+// moc cannot parse the C++20 standard headers the engine pulls in; it needs none of them.
+#ifndef Q_MOC_RUN
 #include "table/BetField.h"
+#endif
 
 #include <QRect>
 #include <array>

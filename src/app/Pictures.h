@@ -2,8 +2,11 @@
 // engine's geometry when first asked for and looked up by their resource names.
 #pragma once
 
+// moc cannot parse the C++20 standard headers the engine pulls in; it needs none of them.
+#ifndef Q_MOC_RUN
 #include "table/BetField.h"
 #include "table/WheelGeometry.h"
+#endif
 
 #include <QColor>
 #include <QImage>

@@ -2,8 +2,11 @@
 // drawn so that it shows inverted on the filled part.
 #pragma once
 
+// moc cannot parse the C++20 standard headers the engine pulls in; it needs none of them.
+#ifndef Q_MOC_RUN
 #include "text/Language.h"
 #include "text/TextKind.h"
+#endif
 
 #include <QColor>
 #include <QWidget>

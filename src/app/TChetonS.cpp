@@ -8,11 +8,12 @@
 namespace quendra::app {
 namespace {
 
-// The box from (left, top) to (right, bottom), where right and bottom lie just outside the
-// figure, as the outline of a shape drawn on the pixels it covers.
-QRectF outline(int left, int top, int right, int bottom) {
-    // A one-pixel outline runs through the middle of the outer pixels.
-    return QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
+// The path of an outline drawn on the pixels from (left, top) up to, not including, (right,
+// bottom): an odd pen runs through the middle of the outer pixels, an even pen along their edge,
+// so that the stroke covers whole pixels and a pen of width w stays w div 2 inside the control.
+QRectF outline(int left, int top, int right, int bottom, int penWidth) {
+    const double inset = penWidth % 2 == 0 && penWidth > 0 ? 0.0 : 0.5;
+    return QRectF(left + inset, top + inset, right - left - 2 * inset, bottom - top - 2 * inset);
 }
 
 // Black on light chips, white on dark ones (blue, red), so that every player reads his stakes.
@@ -92,20 +93,20 @@ void TChetonS::paintEvent(QPaintEvent*) {
     switch (shape_) {
     case stRectangle:
     case stSquare:
-        painter.drawRect(outline(x, y, x + w, y + h));
-        painter.drawRect(outline(x + 2, y + 1, x + w - 2, y + h - 1));
+        painter.drawRect(outline(x, y, x + w, y + h, penWidth));
+        painter.drawRect(outline(x + 2, y + 1, x + w - 2, y + h - 1, penWidth));
         break;
     case stRoundRect:
     case stRoundSquare:
         painter.setRenderHint(QPainter::Antialiasing);
         // The corners are quarter ellipses of a quarter of the side.
-        painter.drawRoundedRect(outline(x, y, x + w, y + h), (s / 4) / 2.0, (s / 4) / 2.0);
+        painter.drawRoundedRect(outline(x, y, x + w, y + h, penWidth), (s / 4) / 2.0, (s / 4) / 2.0);
         break;
     case stEllipse:
     case stCircle:
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawEllipse(outline(x, y, x + w, y + h));
-        painter.drawEllipse(outline(x + 2, y + 2, x + w - 2, y + h - 2));
+        painter.drawEllipse(outline(x, y, x + w, y + h, penWidth));
+        painter.drawEllipse(outline(x + 2, y + 2, x + w - 2, y + h - 2, penWidth));
         break;
     }
 

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "TSprite.h"
+// moc cannot parse the C++20 standard headers the engine pulls in; it needs none of them.
+#ifndef Q_MOC_RUN
 #include "table/BetField.h"
 #include "table/WheelGeometry.h"
+#endif
 
 #include <QImage>
 #include <QWidget>
