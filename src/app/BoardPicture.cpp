@@ -2,18 +2,18 @@
 // white lines through the bands between them where the chevals, carrés and transversales lie.
 #include "BoardLayout.h"
 #include "Pictures.h"
+#include "table/BoardGeometry.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 
 namespace quendra::app {
 namespace {
 
-constexpr int BoardWidth = 420;
-constexpr int BoardHeight = 637;
 const QColor LineColour(240, 238, 224);
 constexpr int LineWidth = 2;
 
@@ -176,9 +176,12 @@ void paintZeros(QPainter& painter, const BoardLayout& layout, const GridLines& g
 }
 
 void paintGrid(QPainter& painter, const GridLines& grid) {
+    // The outer edges run on along the columns; paintColumns separates those.
     const int top = grid.horizontals.front();
-    for (int x : grid.verticals) {
-        verticalLine(painter, x, top - 1, grid.columnsBottom);
+    for (std::size_t i = 0; i < grid.verticals.size(); ++i) {
+        const bool outer = i == 0 || i + 1 == grid.verticals.size();
+        verticalLine(painter, grid.verticals[i], top - 1,
+                     outer ? grid.columnsBottom : grid.horizontals.back());
     }
     for (int y : grid.horizontals) {
         horizontalLine(painter, y, grid.verticals.front(), grid.verticals.back());
@@ -207,7 +210,7 @@ void paintDiamond(QPainter& painter, const QRectF& box, const QColor& colour) {
     const double h = box.height() / 2;
     const QPointF corners[] = {
         {c.x(), c.y() - h}, {c.x() + w, c.y()}, {c.x(), c.y() + h}, {c.x() - w, c.y()}};
-    painter.setPen(QPen(LineColour, 1.2));
+    painter.setPen(QPen(toQColor(FretColour), 1.2));
     painter.setBrush(fieldBrush(colour, box));
     painter.drawPolygon(corners, 4);
 }
@@ -242,11 +245,15 @@ void paintEvenChances(QPainter& painter, const BoardLayout& layout, const GridLi
     }
 }
 
+// The columns lie only a pixel apart: their separators are as wide as the gap between them, at
+// most a full line.
 void paintColumns(QPainter& painter, const BoardLayout& layout, const GridLines& grid) {
     for (int column = 1; column < 3; ++column) {
-        verticalLine(painter,
-                     middle(layout.columns[column - 1].right(), layout.columns[column].left()),
-                     grid.horizontals.back(), grid.columnsBottom);
+        const int gapLeft = layout.columns[column - 1].right() + 1;
+        const int gapWidth = std::min(layout.columns[column].left() - gapLeft, LineWidth);
+        painter.fillRect(QRect(gapLeft, grid.horizontals.back(), gapWidth,
+                               grid.columnsBottom - grid.horizontals.back() + 1),
+                         LineColour);
     }
 }
 

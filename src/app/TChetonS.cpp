@@ -100,7 +100,8 @@ void TChetonS::paintEvent(QPaintEvent*) {
     case stRoundSquare:
         painter.setRenderHint(QPainter::Antialiasing);
         // The corners are quarter ellipses of a quarter of the side.
-        painter.drawRoundedRect(outline(x, y, x + w, y + h, penWidth), (s / 4) / 2.0, (s / 4) / 2.0);
+        painter.drawRoundedRect(outline(x, y, x + w, y + h, penWidth), (s / 4) / 2.0,
+                                (s / 4) / 2.0);
         break;
     case stEllipse:
     case stCircle:
