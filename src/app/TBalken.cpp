@@ -124,6 +124,9 @@ void TBalken::setFreeValue(int value) {
 
 QImage TBalken::render() const {
     QImage image(size(), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image; // a bar of no size shows nothing
+    }
     image.fill(Qt::black);
     Edges bar{0, 0, width(), height()};
     if (borderStyle_ == BorderStyle::bsSingle) {

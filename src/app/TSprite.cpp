@@ -23,14 +23,15 @@ QImage maskOf(const QImage& frame) {
     return mask;
 }
 
-int wrapped(int value, int max) {
+// Widened, so that no velocity can overflow the position.
+int wrapped(long long value, int max) {
     if (value > max) {
         return 0;
     }
     if (value < 0) {
         return max;
     }
-    return value;
+    return int(value);
 }
 
 } // namespace
@@ -98,10 +99,14 @@ void TSprite::saveBackground() {
     savedBackground_ = background_.copy(rectAt(x_, y_));
 }
 
+void TSprite::move() {
+    x_ = wrapped(static_cast<long long>(x_) + dx_, maxX_);
+    y_ = wrapped(static_cast<long long>(y_) + dy_, maxY_);
+}
+
 void TSprite::Draw() {
     if (frames_.empty()) {
-        x_ = wrapped(x_ + dx_, maxX_);
-        y_ = wrapped(y_ + dy_, maxY_);
+        move();
         return;
     }
     oldRect_ = rectAt(x_, y_);
@@ -110,8 +115,7 @@ void TSprite::Draw() {
         painter.drawImage(oldRect_.topLeft(), savedBackground_);
     }
 
-    x_ = wrapped(x_ + dx_, maxX_);
-    y_ = wrapped(y_ + dy_, maxY_);
+    move();
     newRect_ = rectAt(x_, y_);
     saveBackground();
 

@@ -51,6 +51,8 @@ public:
 private:
     QRect rectAt(int x, int y) const { return QRect(QPoint(x, y), frameSize_); }
     void saveBackground();
+    // By the velocity; past max x the sprite starts again at 0, below 0 at max x (so for y).
+    void move();
 
     QWidget* target_;
     const QImage& background_;

@@ -179,6 +179,13 @@ private slots:
         QVERIFY2(std::abs(2 * left - white) < white / 4, qPrintable(QString::number(left)));
     }
 
+    void aBarOfNoSizeRendersNothing() {
+        TBalken bar;
+        bar.resize(0, 0);
+        bar.setProgress(50);
+        QVERIFY(bar.render().isNull());
+    }
+
     void textInvertsOnTheFilledPartExceptAmountsAndSystem_data() {
         QTest::addColumn<TextKind>("kind");
         QTest::addColumn<QRgb>("textColour");

@@ -121,6 +121,8 @@ private slots:
         QTest::newRow("beyond max y") << QPoint(5, 45) << QPoint(0, 10) << QPoint(5, 0);
         QTest::newRow("below 0 y") << QPoint(5, 3) << QPoint(0, -4) << QPoint(5, 50);
         QTest::newRow("both") << QPoint(99, 1) << QPoint(3, -3) << QPoint(0, 50);
+        QTest::newRow("huge velocity")
+            << QPoint(100, 50) << QPoint(INT_MAX, INT_MIN) << QPoint(0, 50);
     }
 
     void aVelocityLeavingTheBoundsWrapsToTheOppositeEdge() {
