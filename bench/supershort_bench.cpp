@@ -4,6 +4,7 @@
 #include "bets/Placement.h"
 #include "game/GameCommands.h"
 #include "game/StartUp.h"
+#include "game/SuperShortGame.h"
 #include "spin/SpinCycle.h"
 
 #include <benchmark/benchmark.h>

@@ -3,7 +3,9 @@
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
 #include "game/GameCommands.h"
+#include "game/PauseProtocol.h"
 #include "game/StartUp.h"
+#include "game/SuperShortGame.h"
 #include "spin/BallRun.h"
 #include "spin/CoupRecords.h"
 #include "spin/NumberPick.h"
@@ -14,8 +16,10 @@
 #include "support/RecordingHost.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 
 namespace quendra {
@@ -291,6 +295,26 @@ TEST_F(SpinCycle, TheBallSlowsDownOverItsLastSeventySteps) {
     ASSERT_EQ(static_cast<int>(host.waits.size()), state().BallSteps - 1);
     EXPECT_EQ(host.waits.front(), 2);
     EXPECT_EQ(host.waits.back(), 72);
+    const auto ballNotices = std::count_if(host.changes.begin(), host.changes.end(),
+                                           [](Change c) { return c == Change::Ball; });
+    EXPECT_EQ(ballNotices, state().BallSteps - 1) << "one notice for every pocket passed";
+}
+
+TEST(SpinCycleSeed, TheSameSeedPlaysTheSameCoups) {
+    const auto play = [](std::uint64_t seed) {
+        RecordingHost host;
+        auto game = std::make_unique<Game>(host, seed);
+        initialiseGameState(game->state(), {});
+        loadStandardTable(game->state(), TableType::French);
+        game->state().TimeBarLimit = 1;
+        StartGame(*game);
+        SuperShortGameOn(*game, 0);
+        RunSuperShortTicks(*game, 500);
+        const auto history = game->state().statistics.gameHistory();
+        return std::vector<std::uint8_t>(history.begin(), history.end());
+    };
+    EXPECT_EQ(play(7), play(7));
+    EXPECT_NE(play(7), play(8));
 }
 
 TEST_F(SpinCycle, TheBallRunsRoundTheWheelInWheelOrder) {

@@ -1,6 +1,6 @@
 #include "game/Game.h"
 
-#include "game/GameCommands.h"
+#include "game/SuperShortGame.h"
 #include "text/FileLine.h"
 
 #include <chrono>

@@ -1,15 +1,15 @@
-// The game commands of the main window as operations on the game.
+// The game commands of the main window: Start, the options' confirmation, Spiel Ende, Replay,
+// the statistics reset, the delay keys and the help.
 #include "game/GameCommands.h"
 
 #include "bets/ClearBoard.h"
 #include "bets/Payout.h"
 #include "bets/Placement.h"
 #include "game/CommandState.h"
+#include "game/PauseProtocol.h"
 #include "game/PlayerPanel.h"
 #include "game/StartUp.h"
 #include "spin/CoupRecords.h"
-#include "spin/NumberRequest.h"
-#include "tournament/Tournament.h"
 
 #include <algorithm>
 
@@ -18,18 +18,6 @@ namespace {
 
 constexpr int LowestDelay = 1;
 constexpr int HighestDelay = 100;
-
-Language languageOf(const GameState& state) {
-    return languageFromIndex(state.settings.Language);
-}
-
-bool gameRunning(const GameState& state) {
-    return state.phase != TextKind::gkSpielstart;
-}
-
-void announce(Game& game) {
-    game.host().changed(Change::Phase | Change::Commands | Change::Bars);
-}
 
 // While the super-short game runs its time bar has no length; the length it returns to is
 // changed instead.
@@ -44,20 +32,6 @@ void setTimeBarLimit(GameState& state, std::int32_t limit) {
 void applyDelay(GameState& state, int storedDelay) {
     state.TimeBarDelayInUse = timeBarDelayInUse(storedDelay);
     setTimeBarLimit(state, timeBarLimit(storedDelay));
-}
-
-// The manual time bar: the game waits for the user's throw with an empty bar.
-void waitForManualThrow(GameState& state) {
-    state.phase = TextKind::gkMakeMan;
-    state.GameTimerOn = false;
-    state.TimeBarTick = 0;
-}
-
-// Pause as the user's own: a dialog's pause then does not end it.
-void pauseAsUser(Game& game) {
-    EnterPause(game);
-    game.state().UserPause = true;
-    game.host().changed(Change::Commands);
 }
 
 // Spiel Ende, steps 2 and 3: the game stops, the strip empties, the load file and system play
@@ -91,15 +65,11 @@ void clearEveryPlayer(Game& game) {
     }
 }
 
-std::chrono::sys_days dayOf(std::chrono::system_clock::time_point now) {
-    return std::chrono::floor<std::chrono::days>(now);
-}
-
 } // namespace
 
 bool StartGame(Game& game) {
     GameState& state = game.state();
-    if (gameRunning(state)) {
+    if (state.gameRunning()) {
         return false;
     }
     if (state.settings.ManualTimeBar) {
@@ -109,67 +79,8 @@ bool StartGame(Game& game) {
         state.phase = TextKind::gkMakeBet;
         state.GameTimerOn = true;
     }
-    announce(game);
+    game.host().changed(Change::Phase | Change::Commands | Change::Bars);
     return true;
-}
-
-void EnterPause(Game& game) {
-    GameState& state = game.state();
-    if (state.phase == TextKind::gkSpielstart || state.phase == TextKind::gkMakeMan) {
-        return;
-    }
-    SuperShortGameOff(game);
-    state.GameTimerOn = false;
-    state.phase = TextKind::gkPause;
-    announce(game);
-}
-
-void LeavePause(Game& game) {
-    GameState& state = game.state();
-    if (state.phase != TextKind::gkPause || state.UserPause) {
-        return;
-    }
-    if (state.settings.ManualTimeBar) {
-        waitForManualThrow(state);
-    } else {
-        state.GameTimerOn = true;
-        state.phase = TextKind::gkMakeBet;
-    }
-    announce(game);
-}
-
-void PauseClick(Game& game) {
-    GameState& state = game.state();
-    if (!commandState(state).Pause.enabled) {
-        return;
-    }
-    if (state.phase == TextKind::gkPause) {
-        state.UserPause = false;
-        LeavePause(game);
-        game.host().changed(Change::Commands);
-    } else {
-        pauseAsUser(game);
-    }
-}
-
-void SwitchToManualTimeBar(Game& game) {
-    GameState& state = game.state();
-    state.settings.ManualTimeBar = true;
-    if (gameRunning(state)) {
-        waitForManualThrow(state);
-        announce(game);
-    }
-}
-
-void SwitchToAutomaticTimeBar(Game& game) {
-    GameState& state = game.state();
-    state.settings.ManualTimeBar = false;
-    if (gameRunning(state)) {
-        state.phase = TextKind::gkMakeBet;
-        state.GameTimerOn = true;
-        state.TimeBarTick = 0;
-        announce(game);
-    }
 }
 
 bool ConfirmOptions(Game& game, const Settings& edited) {
@@ -257,64 +168,6 @@ bool ReplayClick(Game& game) {
     return true;
 }
 
-void SuperShortClick(Game& game) {
-    GameState& state = game.state();
-    if (!commandState(state).Superkurzspiel.enabled || state.phase == TextKind::gkPause) {
-        return;
-    }
-    if (state.superShortRunning()) {
-        SuperShortGameOff(game);
-        return;
-    }
-    const NumberRequest request =
-        numberRequestFor(NumberRequestPurpose::SuperShortGame, state.table.type());
-    std::optional<int> coups;
-    {
-        DialogPause pause(game);
-        coups = game.host().requestNumber(request, languageOf(state));
-    }
-    if (coups && *coups >= request.lowest && *coups <= request.highest) {
-        SuperShortGameOn(game, *coups);
-    }
-}
-
-void SuperShortGameOn(Game& game, int target) {
-    GameState& state = game.state();
-    if (state.superShortRunning() || !gameRunning(state)) {
-        return;
-    }
-    state.SuperShortTarget = std::clamp(target, 0, SuperShortGameMaximum);
-    state.SuperShortCount = 0;
-    state.SuperShortSavedLimit = state.TimeBarLimit;
-    state.TimeBarLimit = 0;
-    state.TimeBarTick = 0;
-    state.SuperShortManualWasOn = state.settings.ManualTimeBar;
-    state.settings.ManualTimeBar = false;
-    state.GameTimerOn = true;
-    state.phase = TextKind::gkKurzspiel;
-    announce(game);
-}
-
-void SuperShortGameOff(Game& game) {
-    GameState& state = game.state();
-    if (!state.superShortRunning()) {
-        return;
-    }
-    EndPayoutDisplay(game);
-    RefreshPlayerPanel(game);
-    state.TimeBarLimit = state.SuperShortSavedLimit;
-    state.TimeBarTick = 0;
-    if (state.SuperShortManualWasOn) {
-        state.settings.ManualTimeBar = true;
-        state.SuperShortManualWasOn = false;
-        state.GameTimerOn = false;
-        state.phase = TextKind::gkMakeMan;
-    } else {
-        state.phase = TextKind::gkMakeBet;
-    }
-    announce(game);
-}
-
 MessageBoxData statisticsResetQuestion(Language language) {
     MessageBoxData box;
     box.kind = MessageKind::Question;
@@ -337,7 +190,7 @@ bool StatisticsResetClick(Game& game) {
         return false;
     }
     DialogPause pause(game);
-    if (!game.askQuestion(statisticsResetQuestion(languageOf(state)))) {
+    if (!game.askQuestion(statisticsResetQuestion(state.language()))) {
         return false;
     }
     Stat_Reset(state.statistics);
@@ -367,51 +220,9 @@ bool ChangeDelay(Game& game, int step) {
     return true;
 }
 
-bool TournamentStartClick(Game& game) {
-    GameState& state = game.state();
-    const CommandEntry entry = commandState(state).Turnierspielstarten1;
-    if (!entry.enabled || !entry.visible) {
-        return false;
-    }
-    DialogPause pause(game);
-    if (!game.host().confirmTournamentStart()) {
-        return false;
-    }
-    const bool manualWasOn = startTournament(state);
-    for (int p = 1; p <= PlayerSlots; ++p) {
-        ClearBoard(game, p, ClearMode::Hide);
-    }
-    if (manualWasOn) {
-        SwitchToAutomaticTimeBar(game);
-    }
-    ResetCapitals(game, CapitalReset::Initial);
-    RefreshPlayerPanel(game);
-    game.host().changed(Change::Tournament | Change::Commands);
-    return true;
-}
-
-void TournamentStopClick(Game& game) {
-    if (commandState(game.state()).Turnierspielstoppen1.enabled) {
-        EndTournament(game);
-    }
-}
-
-void EndTournament(Game& game) {
-    stopTournament(game.state());
-    SuperShortGameOff(game);
-    game.state().ReplayOn = false;
-    game.host().changed(Change::Tournament | Change::Commands);
-}
-
-bool tournamentPeriod(std::chrono::system_clock::time_point now) {
-    using namespace std::chrono;
-    const sys_days day = dayOf(now);
-    return day >= sys_days{2003y / October / 9} && day < sys_days{2003y / November / 11};
-}
-
 std::filesystem::path helpFile(const GameState& state) {
     return state.ProgramFolder /
-           (languageOf(state) == Language::German ? "quendraD.chm" : "quendraE.chm");
+           (state.language() == Language::German ? "quendraD.chm" : "quendraE.chm");
 }
 
 bool HelpClick(Game& game) {
@@ -423,7 +234,7 @@ bool HelpClick(Game& game) {
     box.kind = MessageKind::Info;
     box.title = "Quendra";
     box.icon = MessageIcon::None;
-    box.text = HelpFileMissing[languageOf(game.state())];
+    box.text = HelpFileMissing[game.state().language()];
     game.host().showMessage(box);
     return false;
 }

@@ -161,6 +161,9 @@ struct GameState {
     }
     bool participates(int number) const { return number >= 1 && number <= settings.PlayerCount; }
     bool superShortRunning() const { return phase == TextKind::gkKurzspiel; }
+    // A game has been started and not ended.
+    bool gameRunning() const { return phase != TextKind::gkSpielstart; }
+    Language language() const { return languageFromIndex(settings.Language); }
     bool betsAccepted() const {
         return phase == TextKind::gkMakeBet || phase == TextKind::gkMakeMan;
     }

@@ -1,6 +1,6 @@
 #include "game/StartUp.h"
 
-#include "game/GameCommands.h"
+#include "game/TournamentCommands.h"
 #include "settings/SettingsIo.h"
 #include "text/FileLine.h"
 

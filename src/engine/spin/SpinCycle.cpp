@@ -4,8 +4,10 @@
 #include "bets/ClearBoard.h"
 #include "bets/Payout.h"
 #include "bets/Settlement.h"
-#include "game/GameCommands.h"
+#include "game/PauseProtocol.h"
 #include "game/PlayerPanel.h"
+#include "game/SuperShortGame.h"
+#include "game/TournamentCommands.h"
 #include "spin/BallRun.h"
 #include "spin/CoupRecords.h"
 #include "spin/NumberPick.h"
@@ -46,8 +48,7 @@ void beginCoup(GameState& state) {
 void pauseAtLoadEnd(Game& game) {
     GameState& state = game.state();
     state.PauseRequest = false;
-    EnterPause(game);
-    state.UserPause = true;
+    EnterUserPause(game);
     game.showInfo(13);
 }
 

@@ -1,7 +1,7 @@
 // The wheel box's clicks.
 #include "spin/WheelBox.h"
 
-#include "game/GameCommands.h"
+#include "game/PauseProtocol.h"
 #include "spin/NumberPick.h"
 
 namespace quendra {
