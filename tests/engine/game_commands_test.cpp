@@ -363,11 +363,11 @@ TEST_F(GameCommands, LoweringThePlayerCountBelowTheSelectedPlayerSelectsTheLastO
     EXPECT_EQ(state().PreviousPlayer, 4);
     EXPECT_FALSE(state().player(3).sys.SystemActive) << "a slot out of play plays no system";
     const PlayerPanelView panel = playerPanel(state());
-    EXPECT_FALSE(panel[1].locked);
-    EXPECT_EQ(panel[1].statusKind, TextKind::gkAktiv);
-    EXPECT_EQ(panel[1].statusColour, BarColour::Red);
-    EXPECT_TRUE(panel[2].locked);
-    EXPECT_FALSE(panel[2].capital.has_value());
+    EXPECT_FALSE(panel.players[1].locked);
+    EXPECT_EQ(panel.players[1].statusKind, TextKind::gkAktiv);
+    EXPECT_EQ(panel.players[1].statusColour, BarColour::Red);
+    EXPECT_TRUE(panel.players[2].locked);
+    EXPECT_FALSE(panel.players[2].capital.has_value());
 }
 
 TEST_F(GameCommands, ASystemPlayerCannotStaySelected) {
@@ -388,8 +388,8 @@ TEST_F(GameCommands, ASystemPlayerCannotStaySelected) {
         RefreshPlayerPanel(game);
         EXPECT_EQ(state().CurrentPlayer, c.selected);
     }
-    EXPECT_EQ(playerPanel(state())[1].statusKind, TextKind::gkSystem);
-    EXPECT_EQ(playerPanel(state())[1].statusColour, BarColour::Olive);
+    EXPECT_EQ(playerPanel(state()).players[1].statusKind, TextKind::gkSystem);
+    EXPECT_EQ(playerPanel(state()).players[1].statusColour, BarColour::Olive);
 }
 
 TEST_F(GameCommands, SelectingAPlayerShowsHimAndSelectsHimUnlessHePlaysASystem) {

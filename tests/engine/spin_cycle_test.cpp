@@ -4,6 +4,7 @@
 #include "bets/Placement.h"
 #include "game/GameCommands.h"
 #include "game/PauseProtocol.h"
+#include "game/PlayerPanel.h"
 #include "game/StartUp.h"
 #include "game/SuperShortGame.h"
 #include "spin/BallRun.h"
@@ -425,6 +426,25 @@ TEST_F(SpinCycle, EachPlayersCourseRecordsStakeNetResultAndRunningSum) {
     EXPECT_EQ(state().player(1).CoupsWithStake, 2);
     EXPECT_EQ(state().SpielerStatPos, 3);
     EXPECT_EQ(playerCourse(state(), 2).size(), 3u);
+}
+
+TEST_F(SpinCycle, TheStatusBarsGoNeutralAfterTheCoupExceptInTheSuperShortGame) {
+    start();
+    stake(1, "PL05", 1);
+    ASSERT_EQ(PickManualNumber(state(), 5), NumberPick::Picked);
+    playCoup();
+    EXPECT_EQ(state().player(1).Capital, 1035);
+    PlayerPanelView panel = playerPanel(state());
+    EXPECT_EQ(panel.Text_Ba_Stat, TextKind::gkStatus);
+    EXPECT_EQ(panel.players[0].statusKind, TextKind::gkAktiv);
+
+    SuperShortGameOn(game, 0);
+    SpieltimerTick(game);
+    panel = playerPanel(state());
+    EXPECT_EQ(panel.Text_Ba_Stat, TextKind::gkGewonnen);
+    EXPECT_EQ(panel.players[0].statusKind, TextKind::gkFreeValue);
+    SuperShortGameOff(game);
+    EXPECT_EQ(playerPanel(state()).Text_Ba_Stat, TextKind::gkStatus);
 }
 
 TEST_F(SpinCycle, ThePlayersCoursesStopAt32000CoupsWhileTheGameGoesOn) {

@@ -52,5 +52,14 @@ inline std::int32_t& coupsWonOf(Player& player) {
 inline std::int32_t& coupsLostOf(Player& player) {
     return player.sys.Counters[4];
 }
+inline std::int32_t lastStakeOf(const Player& player) {
+    return player.sys.Counters[1];
+}
+inline std::int32_t coupsWonOf(const Player& player) {
+    return player.sys.Counters[3];
+}
+inline std::int32_t coupsLostOf(const Player& player) {
+    return player.sys.Counters[4];
+}
 
 } // namespace quendra

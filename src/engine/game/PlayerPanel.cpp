@@ -1,6 +1,8 @@
 // Selection, panel views and the capital reset.
 #include "game/PlayerPanel.h"
 
+#include "bets/Payout.h"
+
 #include <algorithm>
 #include <string>
 
@@ -76,9 +78,10 @@ MessageBoxData capitalQuestion(int player, Language language) {
 
 void ResetCapitals(Game& game, CapitalReset mode) {
     GameState& state = game.state();
+    EndPayoutDisplay(game); // the status bars go neutral
     const int count = state.playersInPlay();
     const std::int32_t initial = state.settings.InitialCapital;
-    const Language language = languageFromIndex(state.settings.Language);
+    const Language language = state.language();
     for (int p = 1; p <= count; ++p) {
         Player& player = state.player(p);
         if (mode == CapitalReset::Initial || player.Capital == initial) {
@@ -96,9 +99,13 @@ void ResetCapitals(Game& game, CapitalReset mode) {
 
 PlayerPanelView playerPanel(const GameState& state) {
     PlayerPanelView view;
+    const PayoutDisplay& payout = state.bets.payout;
+    if (payout.shown) {
+        view.Text_Ba_Stat = TextKind::gkGewonnen;
+    }
     const int count = state.playersInPlay();
     for (int p = 1; p <= PlayerSlots; ++p) {
-        PlayerBars& bars = view[static_cast<std::size_t>(p - 1)];
+        PlayerBars& bars = view.players[static_cast<std::size_t>(p - 1)];
         const Player& player = state.player(p);
         if (p > count) {
             bars.locked = true;
@@ -113,6 +120,10 @@ PlayerPanelView playerPanel(const GameState& state) {
             bars.statusKind = TextKind::gkAktiv;
             bars.statusColour = BarColour::Red;
         }
+        if (payout.shown) {
+            bars.statusKind = TextKind::gkFreeValue;
+            bars.statusValue = payout.remaining[static_cast<std::size_t>(p - 1)];
+        }
     }
     return view;
 }
@@ -124,11 +135,11 @@ InfoPanelView infoPanel(const GameState& state) {
     view.title = static_cast<TextKind>(static_cast<int>(TextKind::gkSpieler1) + view.player - 1);
     view.coups = state.statistics.StatHowOften[TotalSlot];
     view.startCapital = player.StartCapital;
-    view.lastStake = player.sys.Counters[1];
+    view.lastStake = lastStakeOf(player);
     view.profit = std::int64_t{player.Capital} - player.StartCapital;
     view.profitKind = view.profit < 0 ? TextKind::gkVerlust : TextKind::gkGewinn;
-    view.coupsWon = player.sys.Counters[3];
-    view.coupsLost = player.sys.Counters[4];
+    view.coupsWon = coupsWonOf(player);
+    view.coupsLost = coupsLostOf(player);
     return view;
 }
 

@@ -39,15 +39,20 @@ struct PlayerBars {
     bool locked = false; // a slot above `PlayerCount`: `Status`n crossed out
     TextKind statusKind = TextKind::gkNone;
     BarColour statusColour = BarColour::Window;
+    std::int32_t statusValue = 0; // shown with gkFreeValue: the win still to be counted out
     // `Guthaben`n and `Gesetzt`n; nullopt where the bar is blank.
     std::optional<std::int32_t> capital;
     std::optional<std::int32_t> stake;
 };
 
-using PlayerPanelView = std::array<PlayerBars, PlayerSlots>;
+struct PlayerPanelView {
+    std::array<PlayerBars, PlayerSlots> players;
+    TextKind Text_Ba_Stat = TextKind::gkStatus; // gkGewonnen while the wins are shown
+};
 
 // The selected player's status bar is red with "Aktiv", a system player's olive with "System",
-// the others neutral.
+// the others neutral. After a coup, until the bars go neutral again, they show each player's
+// win.
 PlayerPanelView playerPanel(const GameState& state);
 
 // What the info panel `B_T_Spieler_Info` shows for the player of `InfoPanelPlayer`.
