@@ -2,14 +2,17 @@
 // short histories. Plain data; the operations on it live beside it in the engine folders.
 #pragma once
 
+#include "bets/BetState.h"
 #include "bets/PlayerBoard.h"
 #include "game/CoupHistory.h"
 #include "game/SysSpieler.h"
 #include "settings/Settings.h"
+#include "statistics/StatisticsStore.h"
 #include "systemplay/SystemState.h"
 #include "table/Table.h"
 #include "text/TextKind.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -22,7 +25,6 @@ inline constexpr int PlayerSlots = 4;
 inline constexpr std::uint8_t NoneMarker = 99;     // ManualSteps / ManualNumber: none picked
 inline constexpr std::uint16_t EmptySlot = 100;    // LastSixteen: empty place
 inline constexpr std::uint16_t DaySeparator = 101; // LastSixteen: day separator
-inline constexpr int HistoryLimit = 32000;         // every stored history holds at most this
 
 // One coup of a player's course of results.
 struct PlayerCoup {
@@ -70,6 +72,7 @@ struct GameState {
     bool PauseRequest = false;
     bool UserPause = false;
     bool TournamentActive = false;
+    std::int32_t TournamentLeft = 0; // throws still to play in the tournament
     std::int32_t SuperShortTarget = 0;
     std::int32_t SuperShortCount = 0;
     // Saved while the super-short game runs, restored when it ends.
@@ -77,6 +80,9 @@ struct GameState {
     bool SuperShortManualWasOn = false;
     // The game timer `Spieltimer` runs; the app starts and stops its timer to match.
     bool GameTimerOn = false;
+    bool ReplayOn = false; // the menu entry `Replay1` is ticked
+
+    BetState bets; // bet list, prisons, placement flags, payout count, win indicator
 
     // GZ, VZ and V0-V9, fed by the spin cycle at the end of every spin, read by the systems.
     CoupHistory coupHistory;
@@ -85,12 +91,20 @@ struct GameState {
 
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
     std::int32_t SpielerStatPos = 0;
+    StatisticsStore statistics; // counters, spin history and analysis history
 
     std::filesystem::path ProgramFolder;
 
     // Players are numbered 1 to 4.
     Player& player(int number) { return players.at(number - 1); }
     const Player& player(int number) const { return players.at(number - 1); }
+    // The selected player, nullptr when none is selected.
+    Player* currentPlayer() {
+        return CurrentPlayer >= 1 && CurrentPlayer <= PlayerSlots ? &player(CurrentPlayer)
+                                                                  : nullptr;
+    }
+    // The players taking part, 1 to this: `PlayerCount` kept within the player slots.
+    int playersInPlay() const { return std::clamp(settings.PlayerCount, 0, PlayerSlots); }
     bool participates(int number) const { return number >= 1 && number <= settings.PlayerCount; }
     bool superShortRunning() const { return phase == TextKind::gkKurzspiel; }
     bool betsAccepted() const {
