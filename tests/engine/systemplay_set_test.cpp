@@ -2,9 +2,12 @@
 // items, with the system state they change and the message each wrong item raises.
 #include "support/SystemHarness.h"
 #include "systemplay/SystemMessages.h"
+#include "table/BoardGeometry.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quendra {
@@ -595,12 +598,90 @@ TEST(BetItem, FieldsAndSectorsTheAmericanTableLacksRaise100) {
     }
 }
 
+// The fields the bet list names, read back from its board points, with their amounts.
+std::vector<std::pair<std::string, int>> listedBets(const SystemHarness& system) {
+    std::vector<std::pair<std::string, int>> bets;
+    for (const BetListEntry& entry : system.betList.entries) {
+        const std::optional<BetField> field =
+            FieldAtPoint(system.table.type(), BoardPoint{entry.x, entry.y});
+        bets.emplace_back(field ? fieldCode(*field) : "off the board", entry.amount);
+    }
+    return bets;
+}
+
+TEST(BetItem, SingleFieldsGoOnTheBetListWithTheStakeUnit) {
+    SystemHarness system;
+    ASSERT_TRUE(RunsClean(system.run("SZ EI2(5), PL17, PL20, EI1(2), EC3;")));
+    using Bets = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(listedBets(system), (Bets{{"PL17", 5}, {"PL20", 5}, {"EC03", 2}}));
+    EXPECT_EQ(system.betList.BetListTotal, 12);
+
+    // Even chances and dozens are named by the player's own anchor.
+    SystemHarness third;
+    third.player = 3;
+    ASSERT_TRUE(RunsClean(third.run("SZ EI1(1), DZ02;")));
+    ASSERT_EQ(third.betList.BetListCount(), 1);
+    const BoardPoint point = betListPoint(TableType::French, {BetKind::Dozen, 2}, 3);
+    EXPECT_EQ(third.betList.entries[0].x, point.x);
+    EXPECT_EQ(third.betList.entries[0].y, point.y);
+}
+
+TEST(BetItem, ExtendedBetsPlaceTheirPatternAndCountItsPieces) {
+    struct Case {
+        TableType table;
+        const char* item;
+        int pieces;
+        std::vector<std::string> fields;
+    };
+    const Case cases[] = {
+        {TableType::French, "FI7", 3, {"PL07", "PL17", "PL27"}},
+        {TableType::French, "FI06", 4, {"PL06", "PL16", "PL26", "PL36"}},
+        {TableType::American, "FI0", 5, {"PL00", "PL10", "PL20", "PL30", "PL37"}},
+        {TableType::French, "EN0", 3, {"PL00", "PL26", "PL32"}},
+        {TableType::French, "ZN0", 5, {"PL00", "PL26", "PL32", "PL03", "PL15"}},
+        {TableType::French, "DN0", 7, {"PL00", "PL26", "PL32", "PL03", "PL15", "PL35", "PL19"}},
+        {TableType::French, "ZS", 4, {"CH03", "PL26", "CH35", "CH15"}},
+        {TableType::French, "OR", 5, {"CH17", "CH34", "CH09", "CH20", "PL01"}},
+        {TableType::French, "KS", 6, {"CH30", "CH16", "CH36", "CH52", "CH08", "CH43"}},
+        {TableType::French, "GS", 9, {"TP02", "CA18", "CH07", "CH15", "CH21", "CH22", "CH35"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        SystemHarness system;
+        system.useTable(c.table);
+        ASSERT_TRUE(RunsClean(system.run(std::string("SZ EI1(2), ") + c.item + ";")));
+        EXPECT_EQ(system.betList.BetListTotal, 2 * c.pieces);
+        std::vector<std::string> fields;
+        int amount = 0;
+        for (const auto& [field, stake] : listedBets(system)) {
+            fields.push_back(field);
+            amount += stake;
+        }
+        std::sort(fields.begin(), fields.end());
+        std::vector<std::string> expected = c.fields;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(fields, expected);
+        EXPECT_EQ(amount, 2 * c.pieces) << "the entries add up to the total";
+    }
+}
+
+TEST(BetItem, StakeBeyondTheAmountsRaises23) {
+    SystemHarness system;
+    ASSERT_TRUE(RunsClean(system.run("SZ EI1(1000000000), PL1, PL2;")));
+    const std::optional<SystemError> error = system.run("SZ GS;");
+    ASSERT_TRUE(Raises(error, SystemMessage::InvalidUnitValue));
+    EXPECT_EQ(error->ErrorText, "GS;");
+    EXPECT_EQ(system.betList.BetListTotal, 2000000000);
+    EXPECT_EQ(system.betList.BetListCount(), 2);
+}
+
 TEST(BetItem, BetBeforeAnyUnitPlacesOnePieceAndWarnsOnce) {
     SystemHarness system;
     ASSERT_TRUE(RunsClean(system.run("SZ EC01, EC03;")));
     ASSERT_TRUE(RunsClean(system.run("SZ PL17;")));
     EXPECT_EQ(system.events.unitWarnings, 1);
     EXPECT_EQ(system.state.StakeUnit, 1);
+    EXPECT_EQ(system.betList.BetListTotal, 3);
 }
 
 TEST(BetItem, FirstBetOfARunStartsTheActionsAndTheFirst300AreKept) {

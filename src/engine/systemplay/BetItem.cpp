@@ -1,4 +1,6 @@
 // Bet items: reading them from a set statement and placing them for the player.
+#include "bets/Amount.h"
+#include "bets/ExtendedBets.h"
 #include "systemplay/StatementRun.h"
 #include "systemplay/SystemMessages.h"
 
@@ -17,6 +19,21 @@ void recordAction(SystemState& state, BetItem item) {
     }
 }
 
+// The bet's entries on the bet list: a single field, or the pattern of an extended bet, each
+// field named by its board point for the player.
+void appendEntries(const SystemContext& context, BetItem item, std::int32_t unit) {
+    const TableType table = context.table.type();
+    if (const std::optional<ExtendedBet> group = extendedBetOf(item.code)) {
+        for (const PatternEntry& entry : extendedBetPattern(context.table, *group, item.index)) {
+            context.betList.append(betListPoint(table, entry.field, context.player),
+                                   entry.units * unit);
+        }
+        return;
+    }
+    const BetField field{*fieldKindOf(item.code), item.index};
+    context.betList.append(betListPoint(table, field, context.player), unit);
+}
+
 } // namespace
 
 bool placeBet(StatementRun& run, BetItem item, std::string_view token) {
@@ -29,6 +46,13 @@ bool placeBet(StatementRun& run, BetItem item, std::string_view token) {
         state.StakeUnit = 1;
         run.context.events.noUnitWarning();
     }
+    const std::int64_t stake =
+        std::int64_t{state.StakeUnit} * piecesPerUnit(run.context.table, item);
+    if (!fitsAmount(run.context.betList.BetListTotal + stake)) {
+        return run.line.fail(SystemMessage::InvalidUnitValue, token);
+    }
+    appendEntries(run.context, item, state.StakeUnit);
+    run.context.betList.BetListTotal += static_cast<std::int32_t>(stake);
     recordAction(state, item);
     return true;
 }

@@ -1,13 +1,13 @@
 // The bet codes of the system language and the numbers their fields hold.
 #include "systemplay/SystemBetCodes.h"
 
+#include "bets/ExtendedBets.h"
 #include "systemplay/SystemMessages.h"
 #include "systemplay/SystemNumbers.h"
 #include "table/Table.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <span>
 
 namespace quendra {
@@ -56,34 +56,6 @@ std::span<const int> sectorNumbers(BetCode code) {
     default:
         return {};
     }
-}
-
-int neighbourReach(BetCode code) {
-    switch (code) {
-    case BetCode::EN:
-        return 1;
-    case BetCode::ZN:
-        return 2;
-    case BetCode::DN:
-        return 3;
-    default:
-        return 0;
-    }
-}
-
-// Whether `number` lies within `reach` pockets of `centre` on the wheel, wrapping round.
-bool withinReach(const Table& table, int centre, int number, int reach) {
-    if (number == centre) {
-        return true;
-    }
-    const int centrePocket = table.pocketOf(centre);
-    const int numberPocket = table.pocketOf(number);
-    const int pockets = static_cast<int>(table.PocketTable.size());
-    if (centrePocket == 0 || numberPocket == 0) {
-        return false;
-    }
-    const int apart = std::abs(centrePocket - numberPocket);
-    return std::min(apart, pockets - apart) <= reach;
 }
 
 int finaleOf(int number) {
@@ -194,30 +166,32 @@ bool betOnTable(BetItem item, TableType table) {
     return item.index >= firstBetIndex(item.code) && item.index <= lastBetIndex(item.code, table);
 }
 
-int piecesPerUnit(BetItem item, TableType table) {
-    switch (item.code) {
-    case BetCode::FI:
-        if (item.index == 0 && table == TableType::American) {
-            return 5;
-        }
-        return item.index <= 6 ? 4 : 3;
-    case BetCode::EN:
-        return 3;
-    case BetCode::ZN:
-        return 5;
-    case BetCode::DN:
-        return 7;
-    case BetCode::KS:
-        return 6;
+std::optional<ExtendedBet> extendedBetOf(BetCode code) {
+    switch (code) {
     case BetCode::GS:
-        return 9;
+        return ExtendedBet::GrosseSerie;
+    case BetCode::KS:
+        return ExtendedBet::KleineSerie;
     case BetCode::OR:
-        return 5;
+        return ExtendedBet::Orphelins;
     case BetCode::ZS:
-        return 4;
+        return ExtendedBet::Zerospiel;
+    case BetCode::FI:
+        return ExtendedBet::Finale;
+    case BetCode::EN:
+        return ExtendedBet::OneNeighbour;
+    case BetCode::ZN:
+        return ExtendedBet::TwoNeighbours;
+    case BetCode::DN:
+        return ExtendedBet::ThreeNeighbours;
     default:
-        return 1;
+        return std::nullopt;
     }
+}
+
+int piecesPerUnit(const Table& table, BetItem item) {
+    const std::optional<ExtendedBet> group = extendedBetOf(item.code);
+    return group ? extendedBetUnits(table, *group, item.index) : 1;
 }
 
 bool numberInField(const Table& table, BetItem item, int number) {
@@ -231,7 +205,13 @@ bool numberInField(const Table& table, BetItem item, int number) {
     if (item.code == BetCode::FI) {
         return number >= 0 && number <= DoubleZero && finaleOf(number) == item.index;
     }
-    return withinReach(table, item.index, number, neighbourReach(item.code));
+    // A number with its neighbours: the pleins of the bet's pattern on the table's wheel.
+    const std::optional<ExtendedBet> group = extendedBetOf(item.code);
+    const std::vector<PatternEntry> pattern =
+        group ? extendedBetPattern(table, *group, item.index) : std::vector<PatternEntry>{};
+    return std::any_of(pattern.begin(), pattern.end(), [number](const PatternEntry& entry) {
+        return entry.field == BetField{BetKind::Plein, number};
+    });
 }
 
 } // namespace quendra

@@ -13,6 +13,7 @@
 namespace quendra {
 
 struct Table;
+enum class ExtendedBet : int;
 
 // The values are the kind numbers of the statistics functions (RZ, UZ take kinds 1-8).
 enum class BetCode : std::uint8_t {
@@ -80,9 +81,15 @@ std::string actionText(BetItem item);
 // on the American table, cannot.
 bool betOnTable(BetItem item, TableType table);
 
-// The stake of one unit of the bet in pieces: 1 for a single field; finale 0-6 4, 7-9 3, and 5
-// for finale 0 on the American table (00 joins it); EN 3, ZN 5, DN 7; KS 6, GS 9, OR 5, ZS 4.
-int piecesPerUnit(BetItem item, TableType table);
+// The extended bet a code places: GS the große Serie (voisins du zéro), KS the kleine Serie
+// (tiers du cylindre), OR the orphelins, ZS the zero game, FI the finale, EN, ZN and DN a number
+// with one, two or three neighbours; none for a single field.
+std::optional<ExtendedBet> extendedBetOf(BetCode code);
+
+// The stake of one unit of the bet in pieces: 1 for a single field, the pieces of its pattern
+// for an extended bet (finale 0-6 4, 7-9 3, finale 0 on the American table 5 since 00 joins it;
+// EN 3, ZN 5, DN 7; KS 6, GS 9, OR 5, ZS 4).
+int piecesPerUnit(const Table& table, BetItem item);
 
 // Whether a number (0-36, 37 for 00) lies in the field the code and index name, for the
 // conditions: the catalogue's fields (all four carrés of a number count); a finale holds the

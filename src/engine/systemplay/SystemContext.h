@@ -2,6 +2,7 @@
 // history, the program-wide message switch, and the run around them, which acts on the events.
 #pragma once
 
+#include "bets/BetState.h"
 #include "game/CoupHistory.h"
 #include "systemplay/DataDisplay.h"
 #include "systemplay/SystemState.h"
@@ -39,6 +40,10 @@ public:
 
 struct SystemContext {
     SystemState& state;
+    // The bets of this run: bet items append their fields by board points and add their stake
+    // to `BetListTotal`; the spin cycle places the list after the run.
+    BetList& betList;
+    int player = 1; // 1-4: dozens and even chances are named by the player's own anchor
     const Table& table;
     const CoupHistory& history;
     // `MessageSwitch`: one flag for the whole program, switched by MESSAGE ON and OFF.

@@ -27,7 +27,7 @@ Table standardTable(TableType type) {
 
 std::optional<SystemError> SystemHarness::run(std::string_view line, int lineNumber) {
     events.state = &state;
-    SystemContext context{state, table, history, MessageSwitch, events};
+    SystemContext context{state, betList, player, table, history, MessageSwitch, events};
     context.inStartSection = inStartSection;
     context.settingStartValues = settingStartValues;
     context.capital = capital;

@@ -44,6 +44,8 @@ struct SystemHarness {
     Table table = standardTable(TableType::French);
     CoupHistory history;
     SystemState state;
+    BetList betList;
+    int player = 1;
     bool MessageSwitch = false;
     RecordingEvents events;
     bool inStartSection = false;
