@@ -283,6 +283,28 @@ TEST(FieldTest, ArgumentTableEntryNamesTheField) {
         Raises(fresh.run("IF GZ IN AG(1) THEN SZ EC01;"), SystemMessage::InvalidArgumentEntry));
 }
 
+TEST(FieldTest, AbsurdChainsOfConditionsStopAtTheNestingLimit) {
+    const auto chain = [](int conditions) {
+        std::string line;
+        for (int i = 0; i < conditions; ++i) {
+            line += "IF GZ IN EC03 AND ";
+        }
+        return line + "IF GZ IN EC03 THEN SZ EC03;";
+    };
+    SystemHarness system;
+    system.setHistory({3});
+    system.state.StakeUnit = 1;
+    ASSERT_TRUE(RunsClean(system.run(chain(98))));
+    EXPECT_EQ(system.state.CurrentActions, Actions{"EC03"});
+    EXPECT_TRUE(Raises(system.run(chain(20000)), SystemMessage::InvalidIfSyntax));
+
+    std::string units = "SZ EI1(1), EI1*2 MAX 1";
+    for (int i = 0; i < 20000; ++i) {
+        units += " THEN SZ EI1*2 MAX 1";
+    }
+    EXPECT_TRUE(Raises(system.run(units + ";"), SystemMessage::InvalidIfSyntax));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Counter and rise-table tests
 

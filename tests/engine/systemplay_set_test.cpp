@@ -704,6 +704,18 @@ TEST(BetItem, FirstBetOfARunStartsTheActionsAndTheFirst300AreKept) {
     EXPECT_EQ(system.state.CurrentActions.back(), "PL04"); // the 300th item, 300 % 37
 }
 
+TEST(BetItem, LongLineOfItemsRunsThroughAndCountsItsBrackets) {
+    SystemHarness system;
+    std::string line = "SZ EI1(1)";
+    for (int i = 0; i < 100000; ++i) {
+        line += ", CO01(+1), EC01";
+    }
+    ASSERT_TRUE(RunsClean(system.run(line + ";")));
+    EXPECT_EQ(system.betList.BetListCount(), 100000);
+    EXPECT_EQ(system.state.Counters[1], 255);
+    EXPECT_TRUE(Raises(system.run(line + ", CO01(1;"), SystemMessage::InvalidBrackets));
+}
+
 TEST(BetItem, FiftyActionsAreCarriedIntoTheArgumentTable) {
     SystemHarness system;
     system.state.ArgumentTable = actions({"EC01", "EC02", "EC03", "EC04", "EC05"});

@@ -282,6 +282,9 @@ bool followConnection(StatementRun& run, Connection next) {
 }
 
 bool ifStatement(StatementRun& run) {
+    if (!beginNested(run)) {
+        return false;
+    }
     LineScanner& line = run.line;
     line.take(2);
     line.skipBlanks();

@@ -25,8 +25,8 @@ constexpr std::array<ItemEntry, 4> Items{{
 
 bool executeItem(StatementRun& run) {
     LineScanner& line = run.line;
-    const std::string_view rest = line.CurrentLine();
-    if (rest.find_first_of("()") != std::string_view::npos && !line.bracketsBalanced()) {
+    // A rest without brackets holds as many of each: none.
+    if (!line.bracketsBalanced()) {
         return line.fail(SystemMessage::InvalidBrackets);
     }
     for (const ItemEntry& item : Items) {
@@ -86,6 +86,9 @@ std::optional<int> counterOperand(const SystemState& state, std::string_view tex
 } // namespace
 
 bool setStatement(StatementRun& run) {
+    if (!beginNested(run)) {
+        return false;
+    }
     run.line.take(2);
     return setItems(run);
 }

@@ -15,9 +15,17 @@ namespace quendra::statements {
 struct StatementRun {
     SystemContext& context;
     LineScanner& line;
+    // Conditions and set statements begun on this line. Chains of "AND IF" and of "THEN SZ"
+    // nest, so a limit keeps an absurd line from exhausting the stack.
+    int nested = 0;
 
     SystemState& state() { return context.state; }
 };
+
+// A 255-character line holds fewer than 20 conditions; this is far beyond any real line.
+inline constexpr int NestingLimit = 100;
+// Counts a condition or set statement begun; beyond the limit raises 21 at its keyword.
+bool beginNested(StatementRun& run);
 
 // Every statement and item function returns false when the statement ends early: at an error
 // (raised through the line's funnel), at a false condition, or when the system was stopped.

@@ -25,6 +25,13 @@ constexpr std::array<StatementEntry, 5> Statements{{
 
 } // namespace
 
+bool beginNested(StatementRun& run) {
+    if (++run.nested > NestingLimit) {
+        return run.line.fail(SystemMessage::InvalidIfSyntax, run.line.CurrentLine().substr(0, 2));
+    }
+    return true;
+}
+
 bool executeStatement(StatementRun& run) {
     for (const StatementEntry& statement : Statements) {
         if (run.line.startsWith(statement.code)) {
