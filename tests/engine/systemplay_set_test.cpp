@@ -337,6 +337,9 @@ TEST(UnitItem, ThenActionRunsOnlyBeyondTheLimit) {
     EXPECT_EQ(system.state.CurrentActions, actions({"EC01"}));
 
     // Within the limit the THEN part is passed over, errors in it included.
+    system.state.Units[4] = 5;
+    ASSERT_TRUE(RunsClean(system.run("SZ EI4-5 MAX 1 THEN SZ CO02(1);")));
+    EXPECT_EQ(system.state.Counters[2], 1) << "5 - 5 is below the floor 1 before it is kept at 1";
     ASSERT_TRUE(RunsClean(system.run("SZ EI3-2 MAX 3 THEN SZ XX01;")));
     EXPECT_EQ(system.state.Units[3], 7);
     EXPECT_TRUE(Raises(system.run("SZ EI3-6 MAX 3 THEN EC01;"), SystemMessage::ActionExpected));

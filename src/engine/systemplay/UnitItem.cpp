@@ -176,13 +176,15 @@ Arithmetic calculate(char operation, std::int64_t unit, std::int64_t k,
         a.result = operation == '*' ? unit * k : unit + k;
         a.beyondLimit = limit ? a.result > *limit : a.result >= UnitCeiling;
         break;
-    default:
-        a.result = std::max<std::int64_t>(operation == '/' ? unit / k : unit - k, 1);
-        a.beyondLimit = limit && a.result < *limit;
+    default: {
+        const std::int64_t exact = operation == '/' ? unit / k : unit - k;
+        a.beyondLimit = limit && exact < *limit;
+        a.result = std::max<std::int64_t>(exact, 1);
         if (limit) {
             a.fallback = std::max<std::int64_t>(*limit, 1);
         }
         break;
+    }
     }
     return a;
 }
