@@ -79,15 +79,15 @@ bool playTableItem(StatementRun& run) {
         return line.fail(SystemMessage::InvalidPlayTable, numberText);
     }
     std::vector<ActionText>& entries = run.state().PlayTables[static_cast<std::size_t>(*number)];
+    const std::string_view rest = line.CurrentLine();
+    const std::size_t taken = start.size() - rest.size();
     if (line.peek() == '(') {
-        const std::string_view rest = line.CurrentLine();
-        const std::string_view item =
-            start.substr(0, start.size() - rest.size() + rest.find(')') + 1);
-        return bracketForm(run, entries, item);
+        const std::size_t close = rest.find(')');
+        const std::size_t bracket = close == std::string_view::npos ? rest.size() : close + 1;
+        return bracketForm(run, entries, start.substr(0, taken + bracket));
     }
-    const std::string_view item = start.substr(0, start.size() - line.CurrentLine().size());
-    const std::vector<ActionText> all = entries;
-    for (const ActionText& entry : all) {
+    const std::string_view item = start.substr(0, taken);
+    for (const ActionText& entry : entries) {
         if (!executeEntry(run, entry, item)) {
             return false;
         }
