@@ -705,7 +705,7 @@ TEST(ControlStatement, DataDisplayItemsCarryTheirValues) {
     system.state.RiseStep[1] = 3;
     system.state.ArgumentTable = Actions{"EC01", "GS"};
     ASSERT_TRUE(RunsClean(
-        system.run("MESSAGE(CO01, 'HALLO', GZ,VZ, EI2, ST1, ST2, AG(2), AG(3), AG(1..3));")));
+        system.run("MESSAGE(CO01, 'HALLO', GZ,VZ, EI2, ST1 , ST2, AG(2), AG(3), AG(1..3));")));
     ASSERT_EQ(system.events.displays.size(), 1U);
     const DataDisplay& display = system.events.displays.front();
     using Kind = DataDisplayItem::Kind;

@@ -59,7 +59,7 @@ bool argumentItem(StatementRun& run, DataDisplayItem& item) {
 bool riseTableValue(StatementRun& run, DataDisplayItem& item) {
     LineScanner& line = run.line;
     line.take(2);
-    const std::string_view text = line.takeUntil(",)");
+    const std::string_view text = line.takeUntil(", )");
     const std::optional<std::int32_t> table = toInteger(text);
     if (!table || *table < 1 || *table > RiseTableLimit) {
         return line.fail(SystemMessage::InvalidRiseTable, text);
