@@ -355,7 +355,9 @@ TEST_F(SpinCycle, ACoupShiftsTheShortHistoriesNewestFirst) {
     EXPECT_EQ((std::vector<int>(recent.begin(), recent.end())),
               (std::vector<int>(pockets.begin(), pockets.begin() + 3)));
     for (int position = 1; position <= 12; ++position) {
-        EXPECT_EQ(state().coupHistory.pocketAt(position), pockets[position - 1]) << position;
+        EXPECT_EQ(state().coupHistory.numberAt(position),
+                  state().table.pocket(pockets[position - 1]).number)
+            << position;
     }
     for (int row = 0; row < 14; ++row) {
         EXPECT_EQ(state().LastSixteen[15 - row], pockets[row]) << row;
@@ -366,7 +368,7 @@ TEST_F(SpinCycle, ACoupShiftsTheShortHistoriesNewestFirst) {
     EXPECT_EQ(CoupNumber(history.back()), ballNumber());
 }
 
-TEST_F(SpinCycle, ATableLoadForgetsGZAndVZButNotTheEarlierPockets) {
+TEST_F(SpinCycle, ATableLoadForgetsGZAndVZButNotTheEarlierCoups) {
     testing::TempFolder folder;
     folder.copyWheelFiles();
     state().ProgramFolder = folder.path();
@@ -374,12 +376,12 @@ TEST_F(SpinCycle, ATableLoadForgetsGZAndVZButNotTheEarlierPockets) {
     for (int coup = 0; coup < 5; ++coup) {
         playCoup();
     }
-    const auto earlier = state().coupHistory.EarlierPockets;
-    ASSERT_NE(earlier[0], NoPocket);
+    const std::optional<int> v0 = state().coupHistory.numberAt(3);
+    ASSERT_TRUE(v0.has_value());
     ASSERT_TRUE(loadGameTable(game, TableType::American));
-    EXPECT_EQ(state().coupHistory.GZ, NoPocket);
-    EXPECT_EQ(state().coupHistory.VZ, NoPocket);
-    EXPECT_EQ(state().coupHistory.EarlierPockets, earlier);
+    EXPECT_EQ(state().coupHistory.numberAt(1), std::nullopt);
+    EXPECT_EQ(state().coupHistory.numberAt(2), std::nullopt);
+    EXPECT_EQ(state().coupHistory.numberAt(3), v0);
 }
 
 TEST_F(SpinCycle, The32000thCountedCoupShowsInfo2OnceAndEndsTheSuperShortGame) {

@@ -4,9 +4,11 @@
 
 #include "bets/BetState.h"
 #include "bets/PlayerBoard.h"
+#include "game/CoupHistory.h"
 #include "game/SysSpieler.h"
 #include "settings/Settings.h"
 #include "statistics/StatisticsStore.h"
+#include "systemplay/SystemState.h"
 #include "table/Table.h"
 #include "text/TextKind.h"
 
@@ -23,41 +25,10 @@ inline constexpr int PlayerSlots = 4;
 inline constexpr std::uint8_t NoneMarker = 99;     // ManualSteps / ManualNumber: none picked
 inline constexpr std::uint16_t EmptySlot = 100;    // LastSixteen: empty place
 inline constexpr std::uint16_t DaySeparator = 101; // LastSixteen: day separator
-inline constexpr int EarlierPocketCount = 10;      // V0-V9 of the coup history
 
 // The background colours of the bars: the window colour of a neutral bar, the player panel's
 // red and olive, and the time bar's four stages.
 enum class BarColour : std::uint8_t { Window, White, Teal, Yellow, Red, Olive };
-
-// The pockets of the last twelve coups as system play reads them: GZ the last coup, VZ the one
-// before it, V0-V9 (`EarlierPockets`) the ten before those; NoPocket where no coup is known.
-// Loading a table forgets GZ and VZ; V0-V9 are forgotten only when the program starts.
-struct CoupHistory {
-    std::uint8_t GZ = NoPocket;
-    std::uint8_t VZ = NoPocket;
-    std::array<std::uint8_t, EarlierPocketCount> EarlierPockets = filledEarlierPockets();
-
-    // Position 1 is GZ, 2 is VZ, 3-12 are V0-V9; NoPocket for any other position.
-    std::uint8_t pocketAt(int position) const {
-        if (position == 1) {
-            return GZ;
-        }
-        if (position == 2) {
-            return VZ;
-        }
-        const int earlier = position - 3;
-        return earlier >= 0 && earlier < EarlierPocketCount
-                   ? EarlierPockets[static_cast<std::size_t>(earlier)]
-                   : NoPocket;
-    }
-
-private:
-    static constexpr std::array<std::uint8_t, EarlierPocketCount> filledEarlierPockets() {
-        std::array<std::uint8_t, EarlierPocketCount> a{};
-        a.fill(NoPocket);
-        return a;
-    }
-};
 
 // Which labels of the permanence strip's newest row blink.
 enum class StripBlinkMode : std::uint8_t { None = 0, Left = 1, Right = 2, Both = 3 };
@@ -86,7 +57,8 @@ struct Player {
     bool BetsHidden = false;
     bool ReplayRefused = false;
     PlayerBoard board;
-    SysSpieler sys; // `TSysSpieler`
+    SysSpieler sys;     // `TSysSpieler`
+    SystemState system; // what his system keeps from coup to coup
     std::int64_t TotalStaked = 0;
     std::int64_t CoupsWithStake = 0;
     std::vector<PlayerCoup> history; // at most HistoryLimit coups, index SpielerStatPos - 1
@@ -136,9 +108,13 @@ struct GameState {
     // The player the info panel shows (the tag of `B_T_Spieler_Info`), 1-4.
     int InfoPanelPlayer = 1;
 
+    // GZ, VZ and V0-V9, fed by the spin cycle at the end of every spin, read by the systems.
+    CoupHistory coupHistory;
+    // `MessageSwitch`: data displays of the systems are shown only while it is on.
+    bool MessageSwitch = false;
+
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
     StripBlink stripBlink;
-    CoupHistory coupHistory;
     std::int32_t SpielerStatPos = 0;
     StatisticsStore statistics; // counters, spin history and analysis history
 

@@ -116,9 +116,7 @@ bool loadGameTable(Game& game, TableType table) {
         return false;
     }
     state.table = std::move(*loaded);
-    // System play's GZ and VZ name pockets of the old wheel; V0-V9 are kept.
-    state.coupHistory.GZ = NoPocket;
-    state.coupHistory.VZ = NoPocket;
+    state.coupHistory.tableLoaded();
     game.host().changed(Change::Table | Change::Ball);
     return true;
 }

@@ -43,11 +43,7 @@ void RecordWinningPocket(GameState& state) {
     std::shift_right(recent.begin(), recent.end(), 1);
     recent.front() = pocket;
 
-    CoupHistory& coups = state.coupHistory;
-    std::shift_right(coups.EarlierPockets.begin(), coups.EarlierPockets.end(), 1);
-    coups.EarlierPockets.front() = coups.VZ;
-    coups.VZ = coups.GZ;
-    coups.GZ = pocket;
+    state.coupHistory.record(state.table.ballNumber());
 }
 
 void RecordPlayerCoups(GameState& state) {

@@ -11,8 +11,8 @@ namespace quendra {
 // holds no pocket until the ball stops.
 void ShiftLastSixteen(GameState& state);
 
-// After the ball stopped in `BallPocket`: the newest place of `LastSixteen`, `RecentPockets`
-// (newest first) and the coup history GZ, VZ, V0-V9 take it.
+// After the ball stopped in `BallPocket`: the newest place of `LastSixteen` and `RecentPockets`
+// (newest first) take it, and system play's coup history GZ, VZ, V0-V9 its number.
 void RecordWinningPocket(GameState& state);
 
 // After the settlement: every player's `TotalStaked` and `CoupsWithStake`, then the coup counted
