@@ -4,6 +4,7 @@
 
 #include "bets/PlayerBoard.h"
 #include "game/SysSpieler.h"
+#include "permanence/PermanenceState.h"
 #include "settings/Settings.h"
 #include "statistics/StatisticsStore.h"
 #include "table/Table.h"
@@ -43,6 +44,9 @@ struct Player {
     std::int64_t TotalStaked = 0;
     std::int64_t CoupsWithStake = 0;
     std::vector<PlayerCoup> history; // at most HistoryLimit coups, index SpielerStatPos - 1
+    // Kept by system play; the permanence reader sets them as its events happen.
+    std::int32_t SystemCoups = 0;  // runs of the system since its last reset
+    bool DaySeparatorSeen = false; // a day separator of a load file passed
 
     bool isSystemPlayer() const { return sys.SystemActive; }
 };
@@ -65,6 +69,7 @@ struct GameState {
     std::string NumberSource;
     std::string SourceChange;
     bool PauseRequest = false;
+    bool ResetRequest = false; // system play: restart the system at the next coup
     bool UserPause = false;
     bool TournamentActive = false;
     std::int32_t TournamentLeft = 0; // throws still to play in the tournament
@@ -79,6 +84,7 @@ struct GameState {
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
     std::int32_t SpielerStatPos = 0;
     StatisticsStore statistics; // counters, spin history and analysis history
+    PermanenceState permanence; // load files, load menu, analysis bookkeeping, year file
 
     std::filesystem::path ProgramFolder;
 

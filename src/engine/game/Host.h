@@ -13,15 +13,16 @@ namespace quendra {
 // What changed in the game state, so the presentation can redraw just that.
 enum class Change : std::uint32_t {
     None = 0,
-    Bars = 1u << 0,        // capital, stake and status bars of the players
-    Chips = 1u << 1,       // chips on the board
-    Ball = 1u << 2,        // ball position on the wheel
-    Permanence = 1u << 3,  // the last-sixteen strip
-    Phase = 1u << 4,       // the time bar's text kind and progress
-    Commands = 1u << 5,    // which commands are enabled
-    InfoPanel = 1u << 6,   // the info panel
-    Table = 1u << 7,       // the table type (board and wheel pictures)
-    WinIndicator = 1u << 8 // the dolly on the board
+    Bars = 1u << 0,         // capital, stake and status bars of the players
+    Chips = 1u << 1,        // chips on the board
+    Ball = 1u << 2,         // ball position on the wheel
+    Permanence = 1u << 3,   // the last-sixteen strip
+    Phase = 1u << 4,        // the time bar's text kind and progress
+    Commands = 1u << 5,     // which commands are enabled
+    InfoPanel = 1u << 6,    // the info panel
+    Table = 1u << 7,        // the table type (board and wheel pictures)
+    WinIndicator = 1u << 8, // the dolly on the board
+    LoadFiles = 1u << 9     // the load-file status line and the load menu's files and lamps
 };
 constexpr Change operator|(Change a, Change b) {
     return static_cast<Change>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
