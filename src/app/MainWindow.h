@@ -2,7 +2,9 @@
 #pragma once
 
 #include "QtHost.h"
+#ifndef Q_MOC_RUN
 #include "game/Game.h"
+#endif
 
 #include <QMainWindow>
 

@@ -2,7 +2,10 @@
 // signal, and the system clock.
 #pragma once
 
+// moc cannot parse the C++20 standard headers the engine pulls in; it needs none of them.
+#ifndef Q_MOC_RUN
 #include "game/Host.h"
+#endif
 
 #include <QObject>
 

@@ -13,6 +13,9 @@ struct FieldBet {
     std::int32_t amount = 0;
     // The field won and its stake stays on the table because the win was paid without it.
     bool stays = false;
+    // The hidden chip: the last coup's stake on the field, already settled, kept only to be put
+    // back by Rebet. It is not money on the table: `BetSum` is the sum of the placed amounts.
+    std::int32_t hiddenAmount = 0;
 };
 
 class PlayerBoard {
@@ -21,6 +24,13 @@ public:
     const FieldBet& at(BetField field) const { return fields_[kindSlot(field.kind)][field.index]; }
 
     void clear() { fields_ = {}; }
+
+    // The stakes on the table: the sum of the placed amounts.
+    std::int64_t stakeOnTable() const;
+    // The stakes of winning fields that stay on the table (the win was paid without them).
+    std::int64_t stayingStakes() const;
+    bool anyPlaced() const;
+    bool anyHidden() const;
 
     // Calls fn(field, bet) for every field of every kind, in catalogue order.
     template <typename Fn>

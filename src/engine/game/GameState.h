@@ -2,6 +2,7 @@
 // short histories. Plain data; the operations on it live beside it in the engine folders.
 #pragma once
 
+#include "bets/BetState.h"
 #include "bets/PlayerBoard.h"
 #include "game/SysSpieler.h"
 #include "permanence/PermanenceState.h"
@@ -10,6 +11,7 @@
 #include "table/Table.h"
 #include "text/TextKind.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -80,6 +82,9 @@ struct GameState {
     bool SuperShortManualWasOn = false;
     // The game timer `Spieltimer` runs; the app starts and stops its timer to match.
     bool GameTimerOn = false;
+    bool ReplayOn = false; // the menu entry `Replay1` is ticked
+
+    BetState bets; // bet list, prisons, placement flags, payout count, win indicator
 
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
     std::int32_t SpielerStatPos = 0;
@@ -91,6 +96,13 @@ struct GameState {
     // Players are numbered 1 to 4.
     Player& player(int number) { return players.at(number - 1); }
     const Player& player(int number) const { return players.at(number - 1); }
+    // The selected player, nullptr when none is selected.
+    Player* currentPlayer() {
+        return CurrentPlayer >= 1 && CurrentPlayer <= PlayerSlots ? &player(CurrentPlayer)
+                                                                  : nullptr;
+    }
+    // The players taking part, 1 to this: `PlayerCount` kept within the player slots.
+    int playersInPlay() const { return std::clamp(settings.PlayerCount, 0, PlayerSlots); }
     bool participates(int number) const { return number >= 1 && number <= settings.PlayerCount; }
     bool superShortRunning() const { return phase == TextKind::gkKurzspiel; }
     bool betsAccepted() const {

@@ -3,10 +3,12 @@
 // scripted answers, the tests with a recording fake.
 #pragma once
 
+#include "spin/NumberRequest.h"
 #include "text/MessageBox.h"
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 
 namespace quendra {
 
@@ -45,6 +47,14 @@ public:
 
     // The engine changed what `what` names; the presentation reads the state and redraws.
     virtual void changed(Change what) = 0;
+
+    // The number request `TAnfrageZahl`, shown in the language given; the value entered, or
+    // nullopt when the user cancels. A host without the dialog cancels.
+    virtual std::optional<int> requestNumber(const NumberRequest& request, Language language) {
+        (void)request;
+        (void)language;
+        return std::nullopt;
+    }
 
     // The local wall-clock date and time, as a time point whose calendar reading (taken as UTC)
     // is the local one: the engine never deals with time zones.

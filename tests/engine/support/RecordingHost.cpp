@@ -1,4 +1,7 @@
+// The recording test host.
 #include "support/RecordingHost.h"
+
+#include <numeric>
 
 namespace quendra::testing {
 
@@ -10,6 +13,40 @@ bool RecordingHost::askQuestion(const MessageBoxData& box) {
     const bool answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+std::optional<int> RecordingHost::requestNumber(const NumberRequest& request, Language language) {
+    numberRequests.push_back(request);
+    numberRequestCaptions.emplace_back(request.caption[language]);
+    if (numberAnswers.empty()) {
+        return std::nullopt;
+    }
+    const auto answer = numberAnswers.front();
+    numberAnswers.pop_front();
+    return answer;
+}
+
+std::vector<int> RecordingHost::numbersOf(MessageKind kind) const {
+    std::vector<int> found;
+    for (const MessageBoxData& box : messages) {
+        if (box.kind == kind) {
+            found.push_back(box.number);
+        }
+    }
+    return found;
+}
+
+bool RecordingHost::changedAny(Change flag) const {
+    for (Change change : changes) {
+        if (any(change, flag)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RecordingHost::totalWaitMs() const {
+    return std::accumulate(waits.begin(), waits.end(), 0);
 }
 
 void RecordingHost::setDate(int year, unsigned month, unsigned day, long long millisecondsOfDay) {

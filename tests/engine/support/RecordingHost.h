@@ -1,10 +1,12 @@
-// A host for engine tests: records every box, wait and change notice, answers questions from a
-// queue the test fills, and tells the time the test sets.
+// A host for engine tests: records every box, wait, change notice and number request, answers
+// questions and number requests from queues the test fills, and tells the time the test sets.
 #pragma once
 
 #include "game/Host.h"
 
 #include <deque>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace quendra::testing {
@@ -15,6 +17,7 @@ public:
     bool askQuestion(const MessageBoxData& box) override;
     void wait(int milliseconds) override { waits.push_back(milliseconds); }
     void changed(Change what) override { changes.push_back(what); }
+    std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     std::chrono::system_clock::time_point now() const override { return clock; }
 
     // Sets the clock to local midnight of the given day plus `millisecondsOfDay`.
@@ -22,9 +25,17 @@ public:
 
     // The number of the last box shown or asked, 0 when there was none.
     int lastNumber() const { return messages.empty() ? 0 : messages.back().number; }
+    // The numbers of the boxes of one kind, in order.
+    std::vector<int> numbersOf(MessageKind kind) const;
+    // Whether any change notice named the flag.
+    bool changedAny(Change flag) const;
+    int totalWaitMs() const;
 
     std::vector<MessageBoxData> messages; // every box, questions included, in order
     std::deque<bool> answers;             // answers to the next questions; No when empty
+    std::vector<NumberRequest> numberRequests;
+    std::vector<std::string> numberRequestCaptions; // in the language each was asked in
+    std::deque<std::optional<int>> numberAnswers;   // nullopt cancels; cancel when empty
     std::vector<int> waits;
     std::vector<Change> changes;
     std::chrono::system_clock::time_point clock{};
