@@ -122,11 +122,10 @@ TEST(PermanenceStart, RandomStartDrawsBelowTheMaximumAndAnEmptyRangeTakesTheMini
     }
 }
 
-// Plays a random-attack run through a file without caption line (every line read takes a coup
-// off the current attack, a caption line too). `plan` receives the plan made at OK.
+// Plays a random-attack run; `plan` receives the plan made at OK.
 std::vector<int> playAttacks(PermanenceGame& g, int coups, int attacks, int length,
-                             std::vector<Attack>& plan) {
-    g.state().settings.MainLoadFile = g.write("A.INP", numberedFile(coups, 1, false));
+                             std::vector<Attack>& plan, int perLine = 1) {
+    g.state().settings.MainLoadFile = g.write("A.INP", numberedFile(coups, perLine));
     EXPECT_TRUE(HaLaAktivClick(g.game, true));
     g.options().StartMode = LoadStartMode::RandomAttacks;
     g.options().MaxAttacks = attacks;
@@ -144,6 +143,7 @@ TEST(PermanenceStart, RandomAttacksPlayTheirStretchesAtPlannedStarts) {
         g.game.random().reseed(seed);
         std::vector<Attack> plan;
         const auto played = playAttacks(g, 100, 2, 10, plan);
+        EXPECT_EQ(g.load().MatrixStatus, "");
         ASSERT_EQ(plan.size(), 2u);
         const std::int64_t s1 = plan[0].AttackStart;
         const std::int64_t s2 = plan[1].AttackStart;
@@ -160,15 +160,38 @@ TEST(PermanenceStart, RandomAttacksPlayTheirStretchesAtPlannedStarts) {
     EXPECT_GT(firstStarts.size(), 10u);
 }
 
-TEST(PermanenceStart, ADaySeparatorGivesTheAttackItsCoupBack) {
+TEST(PermanenceStart, AttacksCountCoupsNotLinesOrSeparators) {
     PermanenceGame g;
-    g.state().settings.MainLoadFile = g.write("A.INP", "1\r\n2\r\n--\r\n3\r\n4\r\n");
+    g.state().settings.MainLoadFile =
+        g.write("A.INP", "Montag\r\n1 2\r\n--\r\nDienstag\r\n3 4\r\n5\r\n");
     ASSERT_TRUE(HaLaAktivClick(g.game, true));
     g.options().StartMode = LoadStartMode::RandomAttacks;
     g.options().AttackLength = 3;
     LaFileMenuOKClick(g.game, false, false);
     EXPECT_EQ(g.coupsToEnd(), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(g.load().SeparatorCount, 1);
+}
+
+TEST(PermanenceStart, AttacksInRowsOfManyCoupsPlayTheirLengthAndSkipTheirGaps) {
+    for (std::uint64_t seed = 0; seed < 30; ++seed) {
+        SCOPED_TRACE(seed);
+        PermanenceGame g;
+        g.game.random().reseed(seed);
+        std::vector<Attack> plan;
+        const auto played = playAttacks(g, 2000, 4, 30, plan, 20);
+        ASSERT_EQ(played.size(), 120u);
+        // Each attack begins at the first row holding its start coup, or at the row after the
+        // previous attack's last coup when that lies further on.
+        const auto rowAt = [](int coup) { return (coup - 1 + 19) / 20 * 20 + 1; };
+        int previousEnd = 0;
+        for (int k = 0; k < 4; ++k) {
+            const auto start = static_cast<int>(plan[static_cast<std::size_t>(k)].AttackStart);
+            const int first = std::max(rowAt(start), rowAt(previousEnd + 1));
+            EXPECT_EQ(std::vector<int>(played.begin() + 30 * k, played.begin() + 30 * k + 30),
+                      numbered(first, first + 29));
+            previousEnd = first + 29;
+        }
+    }
 }
 
 TEST(PermanenceStart, AttacksOnAFileShorterThanThemTakeTheShortestValidStarts) {

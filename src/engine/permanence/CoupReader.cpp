@@ -40,11 +40,6 @@ void passDaySeparator(Game& game) {
     state.LastSixteen.back() = DaySeparator;
     Permanenz_Append(state.statistics, DaySeparatorCode);
     ++state.permanence.load.SeparatorCount;
-    StartOptions& options = state.permanence.menu.options;
-    if (options.StartMode == LoadStartMode::RandomAttacks && options.plan.made()) {
-        // A separator does not use up one of the attack's coups.
-        ++options.plan.attacks[static_cast<std::size_t>(options.plan.current - 1)].AttackLeft;
-    }
     game.host().changed(Change::Permanence);
 }
 
@@ -140,8 +135,13 @@ void switchToNextFollowFile(Game& game) {
 std::optional<int> nextFileCoup(Game& game) {
     GameState& state = game.state();
     LoadSet& set = state.permanence.load;
+    const bool attacks = state.permanence.menu.options.StartMode == LoadStartMode::RandomAttacks;
     std::string line;
     while (!set.LoadEnd) {
+        if (attacks && set.mainFile) {
+            // Leads on to the next attack once the current one has had its coups.
+            Set_Cup_of_Ladefile(game);
+        }
         if (!set.LineHasMore) {
             notePermanenceEnd(set);
             if (mainFileAtEnd(set)) {
@@ -152,11 +152,8 @@ std::optional<int> nextFileCoup(Game& game) {
                 }
                 continue;
             }
-            if (state.permanence.menu.options.StartMode == LoadStartMode::RandomAttacks) {
-                Set_Cup_of_Ladefile(game);
-            }
-            if (!set.mainFile || !set.mainFile->lines().next(line)) {
-                continue; // the attack plan skipped to the end of the file
+            if (!set.mainFile->lines().next(line)) {
+                continue;
             }
             notePermanenceEnd(set);
             if (!set.mainFile->lines().numberRow()) {
@@ -183,13 +180,14 @@ std::optional<int> nextFileCoup(Game& game) {
             continue;
         }
         labelFileCoup(state);
-        if (token.doubleZero) {
-            if (state.table.FrenchTable) {
-                continue;
-            }
-            return DoubleZero;
+        const bool frenchDoubleZero = token.doubleZero && state.table.FrenchTable;
+        if (attacks) {
+            passAttackCoup(state, !frenchDoubleZero);
         }
-        return number;
+        if (frenchDoubleZero) {
+            continue;
+        }
+        return token.doubleZero ? DoubleZero : number;
     }
     return std::nullopt;
 }

@@ -57,6 +57,7 @@ struct AttackPlan {
     std::vector<Attack> attacks; // attack k is attacks[k - 1]
     int current = 0;             // 1-based; 0 while no plan is made
     std::int64_t total = 0;      // coups of the file the plan is made for
+    std::int64_t position = 0;   // coups of the file passed so far, played or skipped
     std::string file;            // the main file the plan is made for; empty: no plan
 
     bool made() const { return current != 0; }

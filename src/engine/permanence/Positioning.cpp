@@ -72,33 +72,47 @@ void makeAttackPlan(Game& game) {
     plan.current = 1;
 }
 
+// Skips to the row holding the attack's first coup, or the first row after the current one
+// when the reader is already past that.
+void skipToAttack(Game& game, const Attack& attack, bool copyComments) {
+    AttackPlan& plan = game.state().permanence.menu.options.plan;
+    plan.position += skipMainFileCoups(game, attack.AttackStart - 1 - plan.position, copyComments);
+    showLoadStatus(game, attack.AttackStart);
+}
+
 void startAttacks(Game& game) {
     makeAttackPlan(game);
-    const Attack& first = game.state().permanence.menu.options.plan.attacks.front();
-    skipMainFileCoups(game, first.AttackStart - 1, true);
-    showLoadStatus(game, first.AttackStart);
+    skipToAttack(game, game.state().permanence.menu.options.plan.attacks.front(), true);
+}
+
+// Coups still in the row the reader is taking apart; the row is dropped.
+std::int64_t dropCurrentRow(GameState& state) {
+    LoadSet& set = state.permanence.load;
+    std::int64_t coups = 0;
+    if (set.LineHasMore && set.LineRestPos < set.LineRest.size()) {
+        coups = coupsInRow(std::string_view(set.LineRest).substr(set.LineRestPos),
+                           state.table.HighestNumber);
+    }
+    set.LineRest.clear();
+    set.LineRestPos = 0;
+    set.LineHasMore = false;
+    return coups;
 }
 
 void continueAttacks(Game& game) {
     GameState& state = game.state();
     AttackPlan& plan = state.permanence.menu.options.plan;
-    Attack& attack = plan.attacks[static_cast<std::size_t>(plan.current - 1)];
+    const Attack& attack = plan.attacks[static_cast<std::size_t>(plan.current - 1)];
     if (attack.AttackLeft > 0) {
-        --attack.AttackLeft;
         return;
     }
+    plan.position += dropCurrentRow(state);
     if (plan.current >= static_cast<int>(plan.attacks.size())) {
         skipRestOfFile(state);
         return;
     }
-    const std::int64_t plannedEnd = attack.AttackStart + attack.AttackPlanned;
     ++plan.current;
-    Attack& next = plan.attacks[static_cast<std::size_t>(plan.current - 1)];
-    skipMainFileCoups(game, next.AttackStart - plannedEnd, false);
-    showLoadStatus(game, next.AttackStart);
-    if (next.AttackLeft > 0) {
-        --next.AttackLeft;
-    }
+    skipToAttack(game, plan.attacks[static_cast<std::size_t>(plan.current - 1)], false);
 }
 
 std::int64_t drawRandomStart(Game& game, const StartOptions& options) {
@@ -107,6 +121,18 @@ std::int64_t drawRandomStart(Game& game, const StartOptions& options) {
 }
 
 } // namespace
+
+void passAttackCoup(GameState& state, bool played) {
+    AttackPlan& plan = state.permanence.menu.options.plan;
+    if (!plan.made()) {
+        return;
+    }
+    ++plan.position;
+    if (played) {
+        Attack& attack = plan.attacks[static_cast<std::size_t>(plan.current - 1)];
+        attack.AttackLeft = std::max<std::int64_t>(attack.AttackLeft - 1, 0);
+    }
+}
 
 std::int64_t skipMainFileCoups(Game& game, std::int64_t coups, bool copyComments) {
     GameState& state = game.state();
