@@ -4,10 +4,12 @@
 
 #include "bets/BetState.h"
 #include "bets/PlayerBoard.h"
+#include "game/CoupHistory.h"
 #include "game/SysSpieler.h"
 #include "permanence/PermanenceState.h"
 #include "settings/Settings.h"
 #include "statistics/StatisticsStore.h"
+#include "systemplay/SystemState.h"
 #include "table/Table.h"
 #include "text/TextKind.h"
 
@@ -42,7 +44,8 @@ struct Player {
     bool BetsHidden = false;
     bool ReplayRefused = false;
     PlayerBoard board;
-    SysSpieler sys; // `TSysSpieler`
+    SysSpieler sys;     // `TSysSpieler`
+    SystemState system; // what his system keeps from coup to coup
     std::int64_t TotalStaked = 0;
     std::int64_t CoupsWithStake = 0;
     std::vector<PlayerCoup> history; // at most HistoryLimit coups, index SpielerStatPos - 1
@@ -85,6 +88,11 @@ struct GameState {
     bool ReplayOn = false; // the menu entry `Replay1` is ticked
 
     BetState bets; // bet list, prisons, placement flags, payout count, win indicator
+
+    // GZ, VZ and V0-V9, fed by the spin cycle at the end of every spin, read by the systems.
+    CoupHistory coupHistory;
+    // `MessageSwitch`: data displays of the systems are shown only while it is on.
+    bool MessageSwitch = false;
 
     std::array<std::uint16_t, 16> LastSixteen = filledLastSixteen();
     std::int32_t SpielerStatPos = 0;

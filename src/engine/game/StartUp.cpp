@@ -116,6 +116,7 @@ bool loadGameTable(Game& game, TableType table) {
         return false;
     }
     state.table = std::move(*loaded);
+    state.coupHistory.tableLoaded();
     game.host().changed(Change::Table | Change::Ball);
     return true;
 }

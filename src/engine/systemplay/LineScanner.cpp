@@ -36,8 +36,14 @@ std::string_view LineScanner::takeUntil(std::string_view stops) {
 }
 
 bool LineScanner::bracketsBalanced() const {
-    const std::string_view rest = CurrentLine();
-    return std::count(rest.begin(), rest.end(), '(') == std::count(rest.begin(), rest.end(), ')');
+    if (bracketBalance_.empty()) {
+        bracketBalance_.assign(line_.size() + 1, 0);
+        for (std::size_t i = line_.size(); i-- > 0;) {
+            const int step = line_[i] == '(' ? 1 : line_[i] == ')' ? -1 : 0;
+            bracketBalance_[i] = bracketBalance_[i + 1] + step;
+        }
+    }
+    return bracketBalance_[std::min(position_, line_.size())] == 0;
 }
 
 std::optional<int> LineScanner::counterNumber() {

@@ -2,9 +2,11 @@
 // error of a system line is raised through.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quendra {
 
@@ -37,7 +39,8 @@ public:
     // The text up to the first of `stops`, or to the end; the stop itself is not consumed.
     std::string_view takeUntil(std::string_view stops);
 
-    // The rest of the line holds as many "(" as ")" (their order is not examined).
+    // The rest of the line holds as many "(" as ")" (their order is not examined). Asked before
+    // every item of a set statement, so it costs no pass over the rest of the line.
     bool bracketsBalanced() const;
 
     // Fixed-width numbers. A counter number is exactly two characters, 00-99 (else message 8);
@@ -60,6 +63,8 @@ private:
     std::size_t position_ = 0;
     int lineNumber_ = 0;
     std::optional<SystemError> error_;
+    // From each position to the end: the count of "(" less the count of ")". Built on first use.
+    mutable std::vector<std::int32_t> bracketBalance_;
 };
 
 } // namespace quendra
