@@ -3,6 +3,7 @@
 #pragma once
 
 #include "permanence/LineReader.h"
+#include "statistics/StatisticsView.h"
 
 #include <array>
 #include <chrono>
@@ -101,13 +102,9 @@ struct LoadMenuState {
     std::string attackLampHint;
 };
 
-// The bookkeeping of the analysis menu and what its entries show.
-struct AnalysisState {
-    std::string AnalysisFile; // full name of the file being read
-    std::string AnalysisInfo; // the info line of the analysed file
-    int AnalysisFileCount = 0;
-    std::string FirstAnalysisFile; // names without folder
-    std::string LastAnalysisFile;
+// The bookkeeping of the analysis menu (the statistics windows' captions read its files and
+// counts) and what its entries show. First/last file names are without their folder.
+struct AnalysisState : AnalysisBookkeeping {
     bool LadeADateiChecked = false;      // "Datei laden ..." ticked
     bool analysisEntriesEnabled = false; // "Datei addieren ...", "Permanenz", "Statistik"
 };
