@@ -40,10 +40,13 @@ void QtHost::showMessage(const MessageBoxData& box) {
 }
 
 bool QtHost::askQuestion(const MessageBoxData& box) {
-    QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text),
-                        QMessageBox::Yes | QMessageBox::No, dialogParent_);
-    message.setDefaultButton(box.defaultNo ? QMessageBox::No : QMessageBox::Yes);
-    return message.exec() == QMessageBox::Yes;
+    const bool okCancel = box.buttons == MessageButtons::OkCancel;
+    const QMessageBox::StandardButton yes = okCancel ? QMessageBox::Ok : QMessageBox::Yes;
+    const QMessageBox::StandardButton no = okCancel ? QMessageBox::Cancel : QMessageBox::No;
+    QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), yes | no,
+                        dialogParent_);
+    message.setDefaultButton(box.defaultNo ? no : yes);
+    return message.exec() == yes;
 }
 
 void QtHost::wait(int milliseconds) {

@@ -14,6 +14,7 @@
 #include "spin/TimeBar.h"
 #include "spin/WheelBox.h"
 #include "support/BetTable.h"
+#include "support/PermanenceGame.h"
 #include "support/RecordingHost.h"
 #include "support/TempFolder.h"
 
@@ -278,6 +279,40 @@ TEST_F(SpinCycle, NoCoupIsPlayedWithoutAWheel) {
     state().table.BallPocket = 40;
     EXPECT_FALSE(SpieltimerTick(game));
     EXPECT_EQ(state().statistics.StatHowOften[TotalSlot], 0);
+}
+
+TEST(SpinCycleLoadFile, TheCoupsOfALoadFileAndItsEndWithAndWithoutASystemPlayer) {
+    for (bool system : {false, true}) {
+        SCOPED_TRACE(system);
+        testing::PermanenceGame g;
+        GameState& state = g.state();
+        state.settings.PauseAtLoadEnd = true;
+        state.settings.PlayerCount = 2;
+        state.player(2).sys.SystemActive = system;
+        ASSERT_TRUE(g.activate(g.write("A.INP", "5\r\n17\r\n")));
+        g.options().StartMode = LoadStartMode::Fix;
+        state.TimeBarLimit = 1;
+        ASSERT_TRUE(StartGame(g.game));
+        for (int number : {5, 17}) {
+            SpieltimerTick(g.game);
+            ASSERT_TRUE(SpieltimerTick(g.game));
+            EXPECT_EQ(state.table.ballNumber(), number);
+            EXPECT_NE(state.NumberSource, "Computer");
+        }
+        SpieltimerTick(g.game);
+        SpieltimerTick(g.game);
+        EXPECT_FALSE(state.permanence.load.HaLaAktiv);
+        EXPECT_EQ(state.NumberSource, "Computer");
+        if (system) {
+            EXPECT_TRUE(g.messageNumbers().empty());
+            EXPECT_EQ(state.statistics.StatHowOften[TotalSlot], 3);
+            EXPECT_EQ(state.phase, TextKind::gkMakeBet);
+        } else {
+            EXPECT_EQ(g.messageNumbers(), (std::vector<int>{13}));
+            EXPECT_EQ(state.statistics.StatHowOften[TotalSlot], 2);
+            EXPECT_EQ(state.phase, TextKind::gkPause);
+        }
+    }
 }
 
 TEST_F(SpinCycle, TheBallSlowsDownOverItsLastSeventySteps) {

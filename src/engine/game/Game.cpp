@@ -25,6 +25,7 @@ FileLineNames fileLineNames(const GameState& state, int year) {
     names.year = year;
     names.mainLoadFile = state.settings.MainLoadFile;
     names.collectFile = state.settings.CollectLoadFile;
+    names.analysedFile = state.permanence.analysis.AnalysisFile;
     for (int p = 0; p < PlayerSlots; ++p) {
         names.systemFiles[p] = state.players[p].sys.SystemFile;
         names.protocolFiles[p] = state.players[p].sys.ProtocolFile;

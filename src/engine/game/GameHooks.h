@@ -1,6 +1,7 @@
-// What the game asks of the load files, of system play and of the files they keep open. Those
-// parts plug in their own; the defaults play no load file, run no system and keep no files, so
-// a game without them runs on the random generator and the numbers picked by hand.
+// What the spin cycle and the game commands ask of the load files, of system play and of the
+// files they keep open. The defaults use the load files and the year statistics file; system
+// play (its turns, protocol lines and protocol files) plugs in its own. A test replaces any of
+// them with a fake.
 #pragma once
 
 #include <cstdint>

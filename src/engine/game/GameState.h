@@ -6,6 +6,7 @@
 #include "bets/PlayerBoard.h"
 #include "game/CoupHistory.h"
 #include "game/SysSpieler.h"
+#include "permanence/PermanenceState.h"
 #include "settings/Settings.h"
 #include "statistics/StatisticsStore.h"
 #include "systemplay/SystemState.h"
@@ -62,6 +63,9 @@ struct Player {
     std::int64_t TotalStaked = 0;
     std::int64_t CoupsWithStake = 0;
     std::vector<PlayerCoup> history; // at most HistoryLimit coups, index SpielerStatPos - 1
+    // Kept by system play; the permanence reader sets them as its events happen.
+    std::int32_t SystemCoups = 0;  // runs of the system since its last reset
+    bool DaySeparatorSeen = false; // a day separator of a load file passed
 
     bool isSystemPlayer() const { return sys.SystemActive; }
 };
@@ -86,6 +90,7 @@ struct GameState {
     // The `NumberSource` of the last coup whose label went into `SourceChange`.
     std::string LastSourceLabel;
     bool PauseRequest = false;
+    bool ResetRequest = false; // system play: restart the system at the next coup
     bool UserPause = false;
     bool TournamentActive = false;
     std::int32_t TournamentLeft = 0; // throws still to play in the tournament
@@ -117,6 +122,7 @@ struct GameState {
     StripBlink stripBlink;
     std::int32_t SpielerStatPos = 0;
     StatisticsStore statistics; // counters, spin history and analysis history
+    PermanenceState permanence; // load files, load menu, analysis bookkeeping, year file
 
     std::filesystem::path ProgramFolder;
 

@@ -25,8 +25,9 @@ enum class Change : std::uint32_t {
     InfoPanel = 1u << 6,    // the info panel
     Table = 1u << 7,        // the table type (board and wheel pictures)
     WinIndicator = 1u << 8, // the dolly on the board
-    Tournament = 1u << 9,   // the tournament's status display `Matrix_Status`
-    ManualNumber = 1u << 10 // the number picked by hand (`SelNumDisp`)
+    LoadFiles = 1u << 9,    // the load-file status line and the load menu's files and lamps
+    Tournament = 1u << 10,  // the tournament's status display `Matrix_Status`
+    ManualNumber = 1u << 11 // the number picked by hand (`SelNumDisp`)
 };
 constexpr Change operator|(Change a, Change b) {
     return static_cast<Change>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));

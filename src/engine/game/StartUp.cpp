@@ -1,6 +1,7 @@
 #include "game/StartUp.h"
 
 #include "game/TournamentCommands.h"
+#include "permanence/YearFile.h"
 #include "settings/SettingsIo.h"
 #include "text/FileLine.h"
 
@@ -167,6 +168,11 @@ bool startGameWindow(Game& game, const SettingsStore& store) {
 
     state.TimeBarDelayInUse = timeBarDelayInUse(state.settings.TimeBarDelay);
     state.TimeBarLimit = timeBarLimit(state.settings.TimeBarDelay);
+    // Every block of the year statistics file starts at the program's start.
+    state.permanence.year.ProgramStartTime = game.host().now();
+    if (state.settings.YearStatistics) {
+        OpenYearFile(game);
+    }
     resetPlayersForStart(state);
     state.ManualSteps = NoneMarker;
     state.ManualNumber = NoneMarker;

@@ -39,7 +39,8 @@ bool colourDepthQuestionNeeded(bool displayCol, int bitsPerPixel);
 MessageBoxData colourDepthQuestion(int bitsPerPixel, Language language);
 
 // The start-up when the main window is first shown: the game stopped in `gkSpielstart`, the
-// settings read, the table loaded, the time bar's length from the delay, the players' capitals
+// settings read, the table loaded, the time bar's length from the delay, the year statistics
+// file opened when they are on (switched off when it cannot be), the players' capitals
 // and boards reset, no number picked by hand. False when the table could not be loaded (error 7
 // has been shown): the program then ends.
 bool startGameWindow(Game& game, const SettingsStore& store);

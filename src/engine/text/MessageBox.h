@@ -14,7 +14,8 @@ namespace quendra {
 enum class MessageKind : std::uint8_t { Error, Question, Info, Warning, ProgramError };
 // None: a plain message without an icon.
 enum class MessageIcon : std::uint8_t { Error, Question, Exclamation, None };
-enum class MessageButtons : std::uint8_t { Ok, YesNo };
+// OkCancel: a question answered with OK (true) or Cancel, for the few that are not numbered.
+enum class MessageButtons : std::uint8_t { Ok, YesNo, OkCancel };
 
 // A modal box as the host shows it. Texts are UTF-8 apart from a file line, which keeps the
 // bytes of the file name; "\r" in the text is a line break.
