@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QPainter>
 #include <cstdio>
 #include <functional>
 
@@ -110,6 +111,30 @@ bool renderBoard(TableType type, const QString& folder) {
     return save(view, folder, american ? "board_american" : "board_french");
 }
 
+// The highlight over fields of every shape, each cut out around the mouse, side by side.
+bool renderHighlights(TableType type, const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, type);
+    app::BoardView view(game);
+    const QPoint points[] = {{141, 55}, {191, 50},  {141, 75},  {107, 75},  {244, 74},
+                             {70, 94},  {107, 94},  {141, 114}, {141, 236}, {107, 114},
+                             {244, 94}, {244, 236}, {70, 570},  {280, 300}, {340, 100}};
+    const QSize cell(130, 90);
+    QImage sheet(cell.width() * 5, cell.height() * 3, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    int i = 0;
+    for (const QPoint& point : points) {
+        hover(view, point);
+        const QRect around(point - QPoint(cell.width() / 2, cell.height() / 2), cell);
+        painter.drawPixmap((i % 5) * cell.width(), (i / 5) * cell.height(), view.grab(around));
+        ++i;
+    }
+    painter.end();
+    const QString name = type == TableType::French ? "highlights_french" : "highlights_american";
+    return sheet.save(QDir(folder).filePath(name + ".png"));
+}
+
 bool renderBallRun(TableType type, const QString& folder) {
     ShotHost host;
     Game game(host, 1);
@@ -176,7 +201,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
     const bool ok =
         renderBoard(TableType::French, folder) && renderBoard(TableType::American, folder) &&
-        renderBallRun(TableType::French, folder) && renderBallRun(TableType::American, folder) &&
-        renderStrip(folder) && renderDialogs(folder);
+        renderHighlights(TableType::French, folder) &&
+        renderHighlights(TableType::American, folder) && renderBallRun(TableType::French, folder) &&
+        renderBallRun(TableType::American, folder) && renderStrip(folder) && renderDialogs(folder);
     return ok ? 0 : 1;
 }

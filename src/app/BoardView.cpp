@@ -38,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setClipRegion(shape_);
-        painter.fillRect(rect(), QColor(255, 255, 200, 110));
+        painter.fillRect(rect(), QColor(255, 236, 96, 150));
     }
 
 private:

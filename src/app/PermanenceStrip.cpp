@@ -5,6 +5,7 @@
 #include "spin/PermanenceStrip.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 namespace quendra::app {
@@ -32,6 +33,11 @@ PermanenceStrip::PermanenceStrip(Game& game, QWidget* parent)
     : QWidget(parent), game_(game), tableTimer_(new QTimer(this)) {
     setObjectName("PermanenceStrip");
     setFixedSize(2 * LabelWidth, StripRows * LabelHeight);
+    // The numbers stand on a white board, as on a casino's display.
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
     QFont font("Arial");
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(13);
@@ -87,6 +93,13 @@ void PermanenceStrip::showLabels() {
         }
         label->setVisible(shown.visible);
     }
+}
+
+// A thin line between the red and the black column.
+void PermanenceStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QColor(200, 200, 200));
+    painter.drawLine(LabelWidth, 2, LabelWidth, height() - 3);
 }
 
 void PermanenceStrip::blinkTick() {

@@ -28,6 +28,9 @@ public slots:
     // Shows the strip as the game state holds it and starts the blinking of a new coup.
     void refresh();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void showLabels();
     void blinkTick();
