@@ -4,7 +4,6 @@
 #include "BoardHighlight.h"
 #include "Pictures.h"
 #include "QtHost.h"
-#include "bets/BoardChips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,7 +107,8 @@ BoardView::BoardView(Game& game, QWidget* parent)
 
     if (auto* host = dynamic_cast<QtHost*>(&game_.host())) {
         connect(host, &QtHost::stateChanged, this, [this](Change what) {
-            if (any(what, Change::Chips | Change::WinIndicator | Change::Table | Change::Bars)) {
+            // The phase changes with every command that may have changed the chips' settings.
+            if (any(what, Change::Chips | Change::WinIndicator | Change::Table | Change::Phase)) {
                 refresh();
             }
         });
@@ -182,7 +182,24 @@ void BoardView::syncChips() {
         if (chip->brush().color() != colour) {
             chip->setBrush(colour);
         }
-        chip->raise(); // in paint order: the selected player's chips come last, on top
+    }
+    stackChips(views);
+}
+
+// In paint order: the selected player's chips come last, on top. Restacking repaints the
+// chips, so it is done only when the order changed.
+void BoardView::stackChips(const std::vector<ChipView>& views) {
+    std::vector<std::string> order;
+    order.reserve(views.size());
+    for (const ChipView& view : views) {
+        order.push_back(view.name);
+    }
+    if (order == stackOrder_) {
+        return;
+    }
+    stackOrder_ = std::move(order);
+    for (const std::string& name : stackOrder_) {
+        chips_.at(name)->raise();
     }
     dolly_->raise();
 }

@@ -6,6 +6,7 @@
 #include "TChetonS.h"
 // moc cannot parse the C++20 standard headers the engine pulls in; it needs none of them.
 #ifndef Q_MOC_RUN
+#include "bets/BoardChips.h"
 #include "bets/BoardMouse.h"
 #include "game/Game.h"
 #include "table/BoardGeometry.h"
@@ -18,6 +19,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quendra::app {
 
@@ -58,6 +60,7 @@ private:
 
     void loadTable();
     void syncChips();
+    void stackChips(const std::vector<quendra::ChipView>& views);
     TChetonS* makeChip(const std::string& name, bool prison);
     void placeWinIndicator();
 
@@ -74,6 +77,7 @@ private:
     std::optional<quendra::TableType> shownTable_;
     QImage picture_;
     std::map<std::string, TChetonS*> chips_;
+    std::vector<std::string> stackOrder_; // the chips' names from the bottom up
     std::map<QString, HighlightImage*> highlights_;
     HighlightImage* shownHighlight_ = nullptr;
     QLabel* dolly_;

@@ -3,6 +3,7 @@
 
 #include "QtHost.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -43,7 +44,11 @@ QValidator::State RouZahlEdit::validate(QString& text, int&) const {
 }
 
 void RouZahlEdit::focusOutEvent(QFocusEvent* event) {
-    if (checkOnLeave_) {
+    // Only the user moving on within the dialog leaves the edit; switching windows does not.
+    const Qt::FocusReason reason = event->reason();
+    const bool movedOn = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                         reason == Qt::MouseFocusReason;
+    if (checkOnLeave_ && movedOn) {
         emit leaving();
     }
     if (hasFocus() || !isVisible()) {
