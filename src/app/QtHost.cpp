@@ -1,9 +1,5 @@
 #include "QtHost.h"
 
-#include "TAnfrageZahl.h"
-#include "TSelectNumber.h"
-
-#include <QApplication>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -37,10 +33,6 @@ QString boxText(const std::string& text) {
 
 QtHost::QtHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
-QtHost::~QtHost() {
-    delete picker_;
-}
-
 void QtHost::showMessage(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), QMessageBox::Ok,
                         dialogParent_);
@@ -66,24 +58,6 @@ void QtHost::wait(int milliseconds) {
 
 void QtHost::changed(Change what) {
     emit stateChanged(what);
-}
-
-std::optional<int> QtHost::requestNumber(const NumberRequest& request, Language language) {
-    return TAnfrageZahl::ask(request, language, dialogParent_);
-}
-
-std::optional<int> QtHost::selectNumber(TableType table, std::optional<int> chosen) {
-    if (picker_ && picker_->table() != table) {
-        delete picker_;
-    }
-    if (!picker_) {
-        picker_ = new TSelectNumber(table, dialogParent_);
-    }
-    return picker_->ask(chosen);
-}
-
-void QtHost::beep() {
-    QApplication::beep();
 }
 
 std::chrono::system_clock::time_point QtHost::now() const {
