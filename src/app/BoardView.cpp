@@ -162,7 +162,8 @@ void BoardView::syncChips() {
     }
     for (auto it = chips_.begin(); it != chips_.end();) {
         if (present.count(it->first) == 0) {
-            // Later: the chip may be the one whose press is being handled.
+            // Gone from sight now, deleted later: it may be the chip whose press is handled.
+            it->second->hide();
             it->second->deleteLater();
             it = chips_.erase(it);
         } else {
