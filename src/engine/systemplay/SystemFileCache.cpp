@@ -18,11 +18,7 @@ std::optional<SystemFileStamp> examine(const std::string& file) {
     if (error) {
         return std::nullopt;
     }
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error) {
-        return std::nullopt;
-    }
-    return SystemFileStamp{systemTimeValue(time), size};
+    return SystemFileStamp{systemTimeValue(time)};
 }
 
 } // namespace
@@ -50,24 +46,24 @@ std::optional<SystemFileStamp> SystemFileCache::stamp(const std::string& file) {
     return e.stamp;
 }
 
-const std::string* SystemFileCache::text(const std::string& file, const SystemFileStamp& stamp) {
+const SystemSteps* SystemFileCache::steps(const std::string& file, const SystemFileStamp& stamp) {
     Entry& e = entry(file);
-    if (e.textStamp != stamp) {
-        std::optional<std::string> read = readSystemFile(file);
-        if (!read) {
-            e.textStamp.reset();
+    if (e.stepsStamp != stamp) {
+        const std::optional<std::string> text = readSystemFile(file);
+        if (!text) {
+            e.stepsStamp.reset();
             return nullptr;
         }
-        e.text = std::move(*read);
-        e.textStamp = stamp;
+        e.steps = readSystemSteps(*text);
+        e.stepsStamp = stamp;
     }
-    return &e.text;
+    return &e.steps;
 }
 
 void SystemFileCache::forget(const std::string& file) {
     Entry& e = entry(file);
     e.round = 0;
-    e.textStamp.reset();
+    e.stepsStamp.reset();
 }
 
 } // namespace quendra

@@ -10,6 +10,7 @@
 #include "systemplay/SystemReader.h"
 #include "systemplay/SystemStatements.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace quendra {
@@ -23,9 +24,9 @@ void waitingCoupsOff(SystemState& state) {
 // The run of one player; it answers the events its statements raise.
 class Run final : public SystemEvents {
 public:
-    Run(Game& game, int player, std::string_view text)
+    Run(Game& game, int player, const SystemSteps& steps)
         : game_(game), state_(game.state()), number_(player), player_(state_.player(player)),
-          system_(player_.system), reader_(text) {}
+          system_(player_.system), steps_(steps) {}
 
     bool run() {
         state_.ResetRequest = false;
@@ -169,12 +170,14 @@ private:
     void sectionLoop() {
         bool inStartRun = false; // the start section is being executed
         while (!RunEnd_ && !RunAborted_) {
-            switch (reader_.next()) {
+            step_ = &steps_[next_];
+            next_ = std::min(next_ + 1, steps_.size() - 1);
+            switch (step_->kind) {
             case LineKind::EndOfFile:
                 RunEnd_ = true;
                 break;
             case LineKind::InvalidLabel:
-                raise(*reader_.error());
+                raise(*step_->error);
                 break;
             case LineKind::Label:
             case LineKind::SectionBreak:
@@ -182,7 +185,7 @@ private:
                     // Any line with a colon ends the start section.
                     player_.StartDone = true;
                     RunEnd_ = true;
-                } else if (reader_.section() == Section::Start && !player_.StartDone) {
+                } else if (step_->section == Section::Start && !player_.StartDone) {
                     ResetPlayerSystem(player_);
                     inStartRun = true;
                 }
@@ -195,7 +198,7 @@ private:
     }
 
     void statementLine(bool inStartRun) {
-        switch (*reader_.section()) {
+        switch (*step_->section) {
         case Section::Start:
             if (inStartRun) {
                 execute(true);
@@ -237,7 +240,7 @@ private:
         context.settingStartValues = !player_.StartDone;
         context.capital = player_.Capital;
         const std::optional<SystemError> error =
-            executeStatementLine(context, reader_.LastLine(), reader_.LineNumber());
+            executeStatementLine(context, step_->LastLine, step_->LineNumber);
         if (error && !RunAborted_) {
             raise(*error);
         }
@@ -248,7 +251,7 @@ private:
     void raise(const SystemError& error) {
         SystemMessagePlace place;
         place.LineNumber = error.LineNumber;
-        place.LastLine = reader_.LastLine();
+        place.LastLine = step_->LastLine;
         place.ErrorText = error.ErrorText;
         place.ErrorLength = error.ErrorLength;
         showAt(error.Message, place);
@@ -256,8 +259,11 @@ private:
 
     void show(int message) {
         SystemMessagePlace place;
-        place.LineNumber = reader_.LineNumber();
-        place.LastLine = reader_.LastLine();
+        // Before the first line (the events before the run) there is no line to name.
+        if (step_) {
+            place.LineNumber = step_->LineNumber;
+            place.LastLine = step_->LastLine;
+        }
         showAt(message, place);
     }
 
@@ -284,15 +290,17 @@ private:
     int number_;
     Player& player_;
     SystemState& system_;
-    SystemReader reader_;
+    const SystemSteps& steps_;
+    std::size_t next_ = 0;
+    const SystemStep* step_ = nullptr; // the line last read
     bool RunEnd_ = false;
     bool RunAborted_ = false;
 };
 
 } // namespace
 
-bool RunSystem(Game& game, int player, std::string_view text) {
-    return Run(game, player, text).run();
+bool RunSystem(Game& game, int player, const SystemSteps& steps) {
+    return Run(game, player, steps).run();
 }
 
 void ResetPlayerSystem(Player& player) {

@@ -4,15 +4,14 @@
 #pragma once
 
 #include "game/Game.h"
-
-#include <string_view>
+#include "systemplay/SystemReader.h"
 
 namespace quendra {
 
-// One run of the player's system over `text`, his checked system file. The caller has made him
+// One run of the player's system over the lines of his checked system file. The caller has made him
 // `CurrentPlayer` and emptied the bet list, which the run fills. Returns whether his system is
 // still active afterwards, so that the bets are to be placed; false when a message stopped it.
-bool RunSystem(Game& game, int player, std::string_view text);
+bool RunSystem(Game& game, int player, const SystemSteps& steps);
 
 // The system (re)starts: the system state's reset (see systemReset) and `SystemCoups` 0.
 void ResetPlayerSystem(Player& player);

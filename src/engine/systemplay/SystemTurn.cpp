@@ -37,7 +37,7 @@ bool precheck(Game& game, int player, const std::string& file) {
 
 } // namespace
 
-const std::string* CheckedSystemText(Game& game, int player) {
+const SystemSteps* CheckedSystemSteps(Game& game, int player) {
     GameState& state = game.state();
     const std::string& file = state.player(player).sys.SystemFile;
     if (file.empty()) {
@@ -51,21 +51,21 @@ const std::string* CheckedSystemText(Game& game, int player) {
         }
         stamp = files.stamp(file);
     }
-    const std::string* text = stamp ? files.text(file, *stamp) : nullptr;
-    if (!text) {
+    const SystemSteps* steps = stamp ? files.steps(file, *stamp) : nullptr;
+    if (!steps) {
         game.showError(static_cast<int>(SystemFileError::CannotRead),
                        FileSelector::FirstSystemFile + player - 1);
     }
-    return text;
+    return steps;
 }
 
 void PlaySystemTurn(Game& game, int player) {
-    const std::string* text = CheckedSystemText(game, player);
-    if (!text) {
+    const SystemSteps* steps = CheckedSystemSteps(game, player);
+    if (!steps) {
         return;
     }
     game.state().bets.betList.clear();
-    if (RunSystem(game, player, *text) && !game.state().bets.betList.entries.empty()) {
+    if (RunSystem(game, player, *steps) && !game.state().bets.betList.entries.empty()) {
         ChargeAndPlaceBetList(game);
     }
 }

@@ -5,18 +5,19 @@
 
 #include "game/Game.h"
 #include "permanence/ProtocolComments.h"
+#include "systemplay/SystemReader.h"
 
 #include <string>
 
 namespace quendra {
 
-// The player's system file as checked for his run: examined (once per coup for every player
-// using it), and when its modification time is not the recorded one pre-checked and normalised,
-// the new time recorded in every player object using the same file. A failing check shows its
-// error (2 or 3 with the line, 15 or 16 when the file cannot be read or written) with the file's
-// name; none then, and the player's system is skipped for this coup. None without a message for
-// a player without a system file.
-const std::string* CheckedSystemText(Game& game, int player);
+// The lines of the player's system file as checked for his run: examined (once per coup for every
+// player using it), and when its modification time is not the recorded one pre-checked and
+// normalised, the new time recorded in every player object using the same file. A failing check
+// shows its error (2 or 3 with the line, 15 or 16 when the file cannot be read or written) with the
+// file's name; none then, and the player's system is skipped for this coup. None without a message
+// for a player without a system file.
+const SystemSteps* CheckedSystemSteps(Game& game, int player);
 
 // One system player's turn (the spin cycle has made him `CurrentPlayer`): the checked system
 // file, the run with an empty bet list, and, unless the run stopped his system, the bet list
