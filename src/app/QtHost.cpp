@@ -17,6 +17,8 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
         return QMessageBox::Question;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
     case MessageIcon::None:
         break;
     }

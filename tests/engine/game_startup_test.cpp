@@ -127,6 +127,8 @@ TEST_F(StartUp, PlayersKeepTheirFilesOnlyWhileTheyCanBeUsed) {
     store.write(SettingsSection, "OUTSPfullname2", protocol.string());
     store.write(SettingsSection, "SYSSPfullname3", system.string());
     store.write(SettingsSection, "OUTSPfullname3", (folder / "no-folder" / "B.OUT").string());
+    const auto failing = folder.write("SYSTEM/BAD.SYF", "st:\r\nsz ec01\r\n");
+    store.write(SettingsSection, "SYSSPfullname4", failing.string());
 
     ASSERT_TRUE(start());
 
@@ -138,6 +140,10 @@ TEST_F(StartUp, PlayersKeepTheirFilesOnlyWhileTheyCanBeUsed) {
     EXPECT_EQ(state().player(3).sys.SystemFile, system.string());
     EXPECT_EQ(state().player(3).sys.ProtocolFile, "");
     EXPECT_EQ(state().settings.PlayerFiles[2].OutputFile, "");
+    // A file failing the pre-check is dropped, and left as it was: no normalisation at start-up.
+    EXPECT_EQ(state().player(4).sys.SystemFile, "");
+    EXPECT_EQ(testing::readFile(failing), "st:\r\nsz ec01\r\n");
+    EXPECT_EQ(state().player(1).sys.RecordedTime, 0.0);
     // The system stays inactive after a start.
     for (const Player& player : state().players) {
         EXPECT_FALSE(player.sys.SystemActive);

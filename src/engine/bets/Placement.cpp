@@ -191,13 +191,21 @@ void ClearChips(Game& game) {
         state.bets.CoupSettled[state.CurrentPlayer - 1]) {
         return;
     }
-    player->board.forEach([&](BetField, FieldBet& bet) {
+    ReturnStakes(game, state.CurrentPlayer);
+}
+
+void ReturnStakes(Game& game, int number) {
+    Player& player = game.state().player(number);
+    player.board.forEach([&player](BetField, FieldBet& bet) {
         if (bet.placed) {
-            moveToTable(*player, -std::int64_t{bet.amount});
+            moveToTable(player, -std::int64_t{bet.amount});
             bet.placed = false;
             bet.amount = 0;
+            bet.stays = false;
         }
     });
+    // `BetSum` is the sum of the placed amounts, now all given back.
+    player.BetSum = 0;
     game.host().changed(Change::Bars | Change::Chips);
     UpdateButtonState(game);
 }

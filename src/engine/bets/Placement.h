@@ -65,6 +65,9 @@ bool ChargeAndPlaceBetList(Game& game);
 
 // "Jetons löschen": every stake of `CurrentPlayer` on the table goes back to his capital.
 void ClearChips(Game& game);
+// The player's stakes on the table go back to his capital as "Jetons löschen" gives them back
+// (staying stakes and released prisoners included); his `BetSum` is 0 afterwards.
+void ReturnStakes(Game& game, int player);
 
 // The enabled commands follow the bets (see betCommandState); tells the host to read them.
 void UpdateButtonState(Game& game);

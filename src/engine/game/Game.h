@@ -7,6 +7,7 @@
 #include "game/Host.h"
 #include "game/Random.h"
 
+#include <memory>
 #include <string_view>
 
 namespace quendra {
@@ -24,6 +25,11 @@ public:
     // The load files and system play plug in here; until then the defaults of GameHooks apply.
     // The hooks must outlive the game.
     void setHooks(GameHooks& hooks) { hooks_ = &hooks; }
+    // The same with hooks the game keeps for its whole life.
+    void adoptHooks(std::unique_ptr<GameHooks> hooks) {
+        ownedHooks_ = std::move(hooks);
+        hooks_ = ownedHooks_.get();
+    }
     GameHooks& hooks() { return *hooks_; }
     const GameHooks& hooks() const { return *hooks_; }
 
@@ -44,6 +50,7 @@ private:
     static GameHooks defaultHooks_;
 
     Host& host_;
+    std::unique_ptr<GameHooks> ownedHooks_;
     GameHooks* hooks_ = &defaultHooks_;
     Random random_;
     GameState state_;

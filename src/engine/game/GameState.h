@@ -9,6 +9,7 @@
 #include "permanence/PermanenceState.h"
 #include "settings/Settings.h"
 #include "statistics/StatisticsStore.h"
+#include "systemplay/SystemPlayState.h"
 #include "systemplay/SystemState.h"
 #include "table/Table.h"
 #include "text/TextKind.h"
@@ -66,6 +67,8 @@ struct Player {
     // Kept by system play; the permanence reader sets them as its events happen.
     std::int32_t SystemCoups = 0;  // runs of the system since its last reset
     bool DaySeparatorSeen = false; // a day separator of a load file passed
+    // The start section of his system has run to its end; false after activation and resets.
+    bool StartDone = false;
 
     bool isSystemPlayer() const { return sys.SystemActive; }
 };
@@ -123,6 +126,7 @@ struct GameState {
     std::int32_t SpielerStatPos = 0;
     StatisticsStore statistics; // counters, spin history and analysis history
     PermanenceState permanence; // load files, load menu, analysis bookkeeping, year file
+    SystemPlayState systemPlay; // protocol files, checked system files, the system-set timer
 
     std::filesystem::path ProgramFolder;
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace quendra {
 
@@ -37,6 +38,22 @@ constexpr bool any(Change set, Change flag) {
 }
 
 struct TournamentResult; // tournament/Tournament.h
+
+// The system editor opened on a file: read-only for browsing, and, after an error of a system
+// run (`LineNumber` not 0), with the error shown above the text: `MessageText` from its first
+// line break on, and `LastLine` with the token of `ErrorLength` characters where `ErrorText`
+// begins in red (the whole line in red when `ErrorLength` is 0).
+struct SystemEditorRequest {
+    std::filesystem::path file;
+    bool browseOnly = false;
+    int LineNumber = 0;
+    std::string MessageText;
+    std::string LastLine;
+    std::string ErrorText;
+    int ErrorLength = 0;
+
+    bool operator==(const SystemEditorRequest&) const = default;
+};
 
 class Host {
 public:
@@ -74,6 +91,9 @@ public:
     // `TTurnierverloren` ("Leider verloren!") and `TTurnierende` ("Gratulation!"), modal.
     virtual void showTournamentLost() {}
     virtual void showTournamentResult(const TournamentResult& result);
+
+    // The system editor, modal: returns when it closes. A host without an editor does nothing.
+    virtual void openSystemEditor(const SystemEditorRequest& request) { (void)request; }
 
     // Opens a file with the system's open action, maximised; false when that fails.
     virtual bool openWithSystem(const std::filesystem::path& file);

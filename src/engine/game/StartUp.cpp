@@ -3,6 +3,7 @@
 #include "game/TournamentCommands.h"
 #include "permanence/YearFile.h"
 #include "settings/SettingsIo.h"
+#include "systemplay/SystemFile.h"
 #include "text/FileLine.h"
 
 #include <chrono>
@@ -17,12 +18,9 @@ std::chrono::year_month_day today(const Host& host) {
     return std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(host.now())};
 }
 
-bool readableFile(const std::string& name) {
-    if (!isExistingFile(name)) {
-        return false;
-    }
-    std::ifstream file(name, std::ios::binary);
-    return file.good();
+// A kept system file is used when it can be read and passes the pre-check.
+bool usableSystemFile(const std::string& name) {
+    return isExistingFile(name) && systemFilePassesPrecheck(name);
 }
 
 // A protocol file can be used when it opens for appending, or when it does not exist yet and
@@ -44,7 +42,7 @@ void takePlayerFiles(GameState& state) {
         if (files.SystemFile.empty()) {
             continue;
         }
-        if (!readableFile(files.SystemFile)) {
+        if (!usableSystemFile(files.SystemFile)) {
             files = {};
             continue;
         }

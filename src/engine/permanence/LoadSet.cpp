@@ -42,6 +42,20 @@ void closeMainLoadFile(GameState& state) {
     state.permanence.menu.options.plan = AttackPlan{};
 }
 
+void skipRestOfMainLoadFile(Game& game) {
+    GameState& state = game.state();
+    LoadSet& set = state.permanence.load;
+    if (set.mainFile) {
+        std::string line;
+        while (set.mainFile->lines().next(line)) {
+        }
+    }
+    clearLineState(set);
+    for (Player& player : state.players) {
+        player.SystemCoups = 0;
+    }
+}
+
 bool rewindMainLoadFile(Game& game) {
     GameState& state = game.state();
     if (!state.permanence.load.mainFile) {

@@ -17,6 +17,10 @@ struct GameState;
 // name, an empty name warning 6; the caller then clears the name.
 bool openMainLoadFile(Game& game);
 void closeMainLoadFile(GameState& state);
+// System play's skip: the rest of the main file is passed over unread (its comment lines too),
+// so that the coup reader goes on to the next follow file, and the system coups of all four
+// players are 0.
+void skipRestOfMainLoadFile(Game& game);
 // Puts the open main file back to its beginning. False when that fails: the file is then
 // closed.
 bool rewindMainLoadFile(Game& game);

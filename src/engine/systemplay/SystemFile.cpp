@@ -90,6 +90,10 @@ std::optional<double> systemFileTime(const fs::path& file) {
     if (error) {
         return std::nullopt;
     }
+    return systemTimeValue(time);
+}
+
+double systemTimeValue(fs::file_time_type time) {
     using Days = std::chrono::duration<double, std::ratio<86400>>;
     const Days sinceUnixEpoch = std::chrono::file_clock::to_sys(time).time_since_epoch();
     return UnixEpochDays + sinceUnixEpoch.count();
@@ -99,6 +103,11 @@ fs::path temporaryFileFor(const fs::path& file) {
     fs::path temporary = file;
     temporary += ".quendra-tmp";
     return temporary;
+}
+
+bool systemFilePassesPrecheck(const fs::path& file) {
+    const std::optional<std::string> text = readSystemFile(file);
+    return text && precheckSystemText(*text).error == SystemFileError::None;
 }
 
 SystemFileCheck checkSystemFile(const fs::path& file, double recordedTime) {

@@ -20,10 +20,16 @@ std::optional<std::string> readSystemFile(const std::filesystem::path& file);
 // 1899-12-30 (UTC), never 0 for a real file, since 0 means "none recorded". None when the file
 // cannot be examined.
 std::optional<double> systemFileTime(const std::filesystem::path& file);
+// The same value of a modification time already taken.
+double systemTimeValue(std::filesystem::file_time_type time);
 
 // The temporary file beside `file` that the normalised text is written to before it is renamed
 // over the system file.
 std::filesystem::path temporaryFileFor(const std::filesystem::path& file);
+
+// The file can be read and passes the pre-check; it is not rewritten. The start-up check of the
+// names kept in the settings: the file is normalised at its first run.
+bool systemFilePassesPrecheck(const std::filesystem::path& file);
 
 struct SystemFileCheck {
     SystemFileError error = SystemFileError::None;

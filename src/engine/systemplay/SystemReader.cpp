@@ -47,4 +47,20 @@ void SystemReader::rewind() {
     error_.reset();
 }
 
+SystemSteps readSystemSteps(std::string_view text) {
+    SystemReader reader(text);
+    SystemSteps steps;
+    for (;;) {
+        SystemStep& step = steps.emplace_back();
+        step.kind = reader.next();
+        step.section = reader.section();
+        step.LineNumber = reader.LineNumber();
+        step.LastLine = reader.LastLine();
+        step.error = reader.error();
+        if (step.kind == LineKind::EndOfFile) {
+            return steps;
+        }
+    }
+}
+
 } // namespace quendra

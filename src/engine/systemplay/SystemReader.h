@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quendra {
 
@@ -55,5 +56,19 @@ private:
     std::string LastLine_;
     std::optional<SystemError> error_;
 };
+
+// One line the run acts on, as the reader gives it.
+struct SystemStep {
+    LineKind kind = LineKind::EndOfFile;
+    std::optional<Section> section; // the section the reader is in after the line
+    int LineNumber = 0;
+    std::string LastLine;
+    std::optional<SystemError> error; // message 0 for an invalid label
+};
+
+// What a reader gives for the whole text, from its first line to the end of the file (the last
+// step). A file that has not changed gives the same steps every run, so they are read once.
+using SystemSteps = std::vector<SystemStep>;
+SystemSteps readSystemSteps(std::string_view text);
 
 } // namespace quendra

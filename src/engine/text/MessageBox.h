@@ -10,10 +10,19 @@
 
 namespace quendra {
 
-// ProgramError is the box shown in place of a number that its list does not hold.
-enum class MessageKind : std::uint8_t { Error, Question, Info, Warning, ProgramError };
+// ProgramError is the box shown in place of a number that its list does not hold. System is a
+// message of a system run (its own numbered table), DataDisplay the box of the MESSAGE statement.
+enum class MessageKind : std::uint8_t {
+    Error,
+    Question,
+    Info,
+    Warning,
+    ProgramError,
+    System,
+    DataDisplay
+};
 // None: a plain message without an icon.
-enum class MessageIcon : std::uint8_t { Error, Question, Exclamation, None };
+enum class MessageIcon : std::uint8_t { Error, Question, Exclamation, None, Information };
 // OkCancel: a question answered with OK (true) or Cancel, for the few that are not numbered.
 enum class MessageButtons : std::uint8_t { Ok, YesNo, OkCancel };
 

@@ -7,6 +7,7 @@
 #include "tournament/Tournament.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,12 @@ public:
         tournamentResults.push_back(result);
     }
     bool openWithSystem(const std::filesystem::path& file) override;
+    void openSystemEditor(const SystemEditorRequest& request) override {
+        editorRequests.push_back(request);
+        if (whileEditing) {
+            whileEditing(request);
+        }
+    }
     std::chrono::system_clock::time_point now() const override { return clock; }
 
     // Sets the clock to local midnight of the given day plus `millisecondsOfDay`.
@@ -54,6 +61,8 @@ public:
     std::vector<TournamentResult> tournamentResults;
     bool openSucceeds = false;
     std::vector<std::filesystem::path> openedFiles;
+    std::vector<SystemEditorRequest> editorRequests;
+    std::function<void(const SystemEditorRequest&)> whileEditing; // what the "user" edits
     std::vector<int> waits;
     std::vector<Change> changes;
     std::chrono::system_clock::time_point clock{};

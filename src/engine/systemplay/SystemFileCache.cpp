@@ -1,0 +1,69 @@
+// The system files as last examined.
+#include "systemplay/SystemFileCache.h"
+
+#include "systemplay/SystemFile.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace quendra {
+namespace {
+
+// Far more files than four players use; beyond it the list starts afresh.
+constexpr std::size_t EntryLimit = 32;
+
+std::optional<SystemFileStamp> examine(const std::string& file) {
+    std::error_code error;
+    const std::filesystem::file_time_type time = std::filesystem::last_write_time(file, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return SystemFileStamp{systemTimeValue(time)};
+}
+
+} // namespace
+
+SystemFileCache::Entry& SystemFileCache::entry(const std::string& file) {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&file](const Entry& e) { return e.file == file; });
+    if (found != entries_.end()) {
+        return *found;
+    }
+    if (entries_.size() >= EntryLimit) {
+        entries_.clear();
+    }
+    Entry& added = entries_.emplace_back();
+    added.file = file;
+    return added;
+}
+
+std::optional<SystemFileStamp> SystemFileCache::stamp(const std::string& file) {
+    Entry& e = entry(file);
+    if (e.round != round_) {
+        e.stamp = examine(file);
+        e.round = round_;
+    }
+    return e.stamp;
+}
+
+const SystemSteps* SystemFileCache::steps(const std::string& file, const SystemFileStamp& stamp) {
+    Entry& e = entry(file);
+    if (e.stepsStamp != stamp) {
+        const std::optional<std::string> text = readSystemFile(file);
+        if (!text) {
+            e.stepsStamp.reset();
+            return nullptr;
+        }
+        e.steps = readSystemSteps(*text);
+        e.stepsStamp = stamp;
+    }
+    return &e.steps;
+}
+
+void SystemFileCache::forget(const std::string& file) {
+    Entry& e = entry(file);
+    e.round = 0;
+    e.stepsStamp.reset();
+}
+
+} // namespace quendra
