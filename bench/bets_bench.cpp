@@ -1,4 +1,5 @@
 // Coups settled per second: one player with ten stakes, the ball going round the whole wheel.
+#include "SilentHost.h"
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
 #include "bets/Settlement.h"
@@ -8,14 +9,7 @@
 
 namespace {
 
-class SilentHost : public quendra::Host {
-public:
-    void showMessage(const quendra::MessageBoxData&) override {}
-    bool askQuestion(const quendra::MessageBoxData&) override { return false; }
-    void wait(int) override {}
-    void changed(quendra::Change) override {}
-    std::chrono::system_clock::time_point now() const override { return {}; }
-};
+using quendra::bench::SilentHost;
 
 void BM_SettleCoup(benchmark::State& bench) {
     using namespace quendra;

@@ -1,5 +1,6 @@
 // Permanence files: counting the coups of a 50 MB load file (the load menu counts every listed
 // file) and analysing a 32000-coup file (the analysis menu's "Datei laden ...").
+#include "SilentHost.h"
 #include "game/Game.h"
 #include "permanence/AnalysisLoader.h"
 #include "permanence/CoupCounter.h"
@@ -59,14 +60,7 @@ void BM_CountCupsonFile(benchmark::State& state) {
 }
 BENCHMARK(BM_CountCupsonFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class SilentHost : public quendra::Host {
-public:
-    void showMessage(const quendra::MessageBoxData&) override {}
-    bool askQuestion(const quendra::MessageBoxData&) override { return false; }
-    void wait(int) override {}
-    void changed(quendra::Change) override {}
-    std::chrono::system_clock::time_point now() const override { return {}; }
-};
+using quendra::bench::SilentHost;
 
 void BM_LoadAnalysis(benchmark::State& state) {
     // 32000 coups fill the analysis history exactly.

@@ -1,5 +1,6 @@
 // Coups per second of the super-short game: one player on the French table re-buys ten stakes
 // every coup with Replay, extended statistics on.
+#include "SilentHost.h"
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
 #include "game/GameCommands.h"
@@ -12,15 +13,7 @@
 
 namespace {
 
-// A host without windows: no boxes, no waits, no drawing.
-class SilentHost : public quendra::Host {
-public:
-    void showMessage(const quendra::MessageBoxData&) override {}
-    bool askQuestion(const quendra::MessageBoxData&) override { return false; }
-    void wait(int) override {}
-    void changed(quendra::Change) override {}
-    std::chrono::system_clock::time_point now() const override { return {}; }
-};
+using quendra::bench::SilentHost;
 
 constexpr const char* TenStakes[] = {"PL05", "PL17", "CH12", "TP03", "TS04",
                                      "CA07", "KL02", "DZ01", "EC03", "EC06"};

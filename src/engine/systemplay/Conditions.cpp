@@ -33,11 +33,6 @@ bool continueAfterTest(StatementRun& run, std::string_view word) {
     return executeStatement(run);
 }
 
-struct ComparisonToken {
-    std::string_view text;
-    Comparison comparison;
-};
-
 // Longer operators first, so that "<=" is not read as "<".
 constexpr std::array<ComparisonToken, 5> CounterComparisons{{
     {"<>", Comparison::Unequal},

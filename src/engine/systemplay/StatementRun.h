@@ -53,6 +53,12 @@ enum class Comparison { Equal, Less, LessEqual, Greater, GreaterEqual, Unequal }
 // value (comparison) k.
 bool compare(Comparison comparison, int value, int k);
 
+// A comparison operator as written in a system line.
+struct ComparisonToken {
+    std::string_view text;
+    Comparison comparison;
+};
+
 // Conditional statement: "IF" followed by a condition.
 bool ifStatement(StatementRun& run);
 // RZ (plain or choosing with H and N) and UZ, after their two letters.

@@ -28,12 +28,7 @@ struct FunctionHead {
     bool forward = false; // UZ direction F: choose during the count, as soon as a field passes
 };
 
-struct CountToken {
-    std::string_view text;
-    Comparison comparison;
-};
-
-constexpr std::array<CountToken, 5> CountComparisons{{
+constexpr std::array<ComparisonToken, 5> CountComparisons{{
     {">=", Comparison::GreaterEqual},
     {">", Comparison::Greater},
     {"=", Comparison::Equal},
@@ -55,7 +50,7 @@ bool readCountTest(LineScanner& line, FunctionHead& head) {
         const std::string_view written = text.substr(0, operatorLength);
         const auto found =
             std::find_if(CountComparisons.begin(), CountComparisons.end(),
-                         [written](const CountToken& t) { return t.text == written; });
+                         [written](const ComparisonToken& t) { return t.text == written; });
         if (found == CountComparisons.end()) {
             return line.fail(SystemMessage::RzCountConditionExpected, written);
         }
