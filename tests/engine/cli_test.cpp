@@ -182,6 +182,16 @@ TEST_F(CliCommand, AMissingMainLoadFileEndsTheRunWithError8AndTheSummary) {
     EXPECT_EQ(r.err, "error 8: " + missing + " | as Mainloadfile not exist!\n");
 }
 
+TEST_F(CliCommand, AProgramFolderWithoutWheelDataFilesEndsTheRunWithError7) {
+    CliRun r = runCli({"simulate", "--home", files.path().string(), "--coups", "5", "--json"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out.rfind("{\"coups\":0,\"stat_total\":0,", 0), 0u);
+    EXPECT_EQ(r.err.rfind("error 7: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("EIGENPR.VER | Interne Steuerdatei nicht vorhanden!"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(runCli({"analyse", "--home", files.path().string(), "x.inp"}).code, 1);
+}
+
 TEST_F(CliCommand, ACollectFileFeedsTheMainAndTheFollowFiles) {
     file("A.INP", "1\r\n2\r\n");
     file("B.INP", "3\r\n");
