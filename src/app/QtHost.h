@@ -8,15 +8,19 @@
 #endif
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
 namespace quendra::app {
 
+class TSelectNumber;
+
 class QtHost : public QObject, public Host {
     Q_OBJECT
 public:
     explicit QtHost(QWidget* dialogParent = nullptr);
+    ~QtHost() override;
 
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
@@ -25,12 +29,17 @@ public:
     void wait(int milliseconds) override;
     void changed(Change what) override;
     std::chrono::system_clock::time_point now() const override;
+    std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
+    std::optional<int> selectNumber(TableType table, std::optional<int> chosen) override;
+    void beep() override;
 
 signals:
     void stateChanged(quendra::Change what);
 
 private:
     QWidget* dialogParent_;
+    // Kept while the engine asks again after a withdrawn pick, so the picker stays on screen.
+    QPointer<TSelectNumber> picker_;
 };
 
 // The engine's texts are 8-bit with "\r" for a line break; Qt wants Unicode and "\n".

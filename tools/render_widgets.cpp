@@ -1,0 +1,208 @@
+// Renders the playing surface as the player sees it — the board with the chips of four players
+// on both tables, the wheel during a ball run, the permanence strip and the number dialogs — as
+// PNG files into the folder given, for looking at them. Run with QT_QPA_PLATFORM=offscreen.
+#include "BoardView.h"
+#include "PermanenceStrip.h"
+#include "TAnfrageZahl.h"
+#include "TSelectNumber.h"
+#include "WheelView.h"
+#include "bets/ChipName.h"
+#include "bets/Placement.h"
+#include "spin/BallRun.h"
+#include "spin/NumberPick.h"
+#include "spin/PermanenceStrip.h"
+#include "table/Table.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdio>
+#include <functional>
+
+using namespace quendra;
+
+namespace {
+
+class ShotHost : public Host {
+public:
+    void showMessage(const MessageBoxData&) override {}
+    bool askQuestion(const MessageBoxData&) override { return false; }
+    void wait(int) override {}
+    void changed(Change what) override {
+        if (onChange) {
+            onChange(what);
+        }
+    }
+    std::chrono::system_clock::time_point now() const override { return {}; }
+    std::function<void(Change)> onChange;
+};
+
+void setUp(Game& game, TableType type) {
+    GameState& state = game.state();
+    state.table.FrenchTable = type == TableType::French;
+    state.table.HighestNumber = highestNumber(type);
+    state.table.PocketCount = pocketCount(type);
+    state.table.PocketTable = standardPocketTable(type);
+    state.table.BallPocket = 1;
+    state.settings.PlayerCount = 4;
+    for (Player& player : state.players) {
+        player.Capital = 100000;
+    }
+    state.phase = TextKind::gkMakeBet;
+}
+
+void stake(Game& game, int player, const char* code, std::int32_t amount) {
+    game.state().CurrentPlayer = player;
+    const auto field = parseFieldCode(code);
+    if (!field || !ChargeStake(game, amount) ||
+        PlaceBet(game, amount, chipName(*field, player)).refused) {
+        std::fprintf(stderr, "could not stake %s for player %d\n", code, player);
+    }
+}
+
+bool save(QWidget& widget, const QString& folder, const QString& name) {
+    const QString path = QDir(folder).filePath(name + ".png");
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+void hover(QWidget& widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+bool renderBoard(TableType type, const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, type);
+    const bool american = type == TableType::American;
+    for (int player = 1; player <= 4; ++player) {
+        stake(game, player, "PL17", player * 3);
+        stake(game, player, "DZ01", 10 * player);
+        stake(game, player, "EC03", player == 2 ? 150 : 5 * player);
+    }
+    stake(game, 1, "CH37", 2);
+    stake(game, 1, "PL00", 4);
+    stake(game, 2, "CA02", 1);
+    stake(game, 2, "TP03", 6);
+    stake(game, 3, "KL02", 25);
+    stake(game, 3, american ? "TP15" : "CH02", 2);
+    stake(game, 4, "TS01", 3);
+    stake(game, 4, american ? "PL37" : "CA01", 1);
+    stake(game, 4, "DZ03", 1250);
+    if (american) {
+        stake(game, 1, "CA01", 5);
+        stake(game, 2, "CH61", 2);
+    }
+    // A prisoner of player 1 on black and of player 4 on red.
+    game.state().bets.prison.Prison1[0][3] = true;
+    game.state().bets.prison.Prison2[3][2] = true;
+    game.state().bets.prison.Prison1Active = true;
+    game.state().CurrentPlayer = 3;
+    game.state().bets.WinIndicator = winIndicatorPosition(type, 23);
+
+    app::BoardView view(game);
+    hover(view, QPoint(american ? 107 : 175, 236)); // a carré beside the taller line
+    return save(view, folder, american ? "board_american" : "board_french");
+}
+
+// The highlight over fields of every shape, each cut out around the mouse, side by side.
+bool renderHighlights(TableType type, const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, type);
+    app::BoardView view(game);
+    const QPoint points[] = {{141, 55}, {191, 50},  {141, 75},  {107, 75},  {244, 74},
+                             {70, 94},  {107, 94},  {141, 114}, {141, 236}, {107, 114},
+                             {244, 94}, {244, 236}, {70, 570},  {280, 300}, {340, 100}};
+    const QSize cell(130, 90);
+    QImage sheet(cell.width() * 5, cell.height() * 3, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    int i = 0;
+    for (const QPoint& point : points) {
+        hover(view, point);
+        const QRect around(point - QPoint(cell.width() / 2, cell.height() / 2), cell);
+        painter.drawPixmap((i % 5) * cell.width(), (i / 5) * cell.height(), view.grab(around));
+        ++i;
+    }
+    painter.end();
+    const QString name = type == TableType::French ? "highlights_french" : "highlights_american";
+    return sheet.save(QDir(folder).filePath(name + ".png"));
+}
+
+bool renderBallRun(TableType type, const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, type);
+    app::WheelView view(game);
+    int steps = 0;
+    bool saved = true;
+    host.onChange = [&](Change what) {
+        if (any(what, Change::Ball)) {
+            view.refresh();
+            if (++steps == 30) {
+                saved = save(view, folder,
+                             type == TableType::French ? "wheel_run_french" : "wheel_run_american");
+            }
+        }
+    };
+    game.state().BallSteps = 90;
+    RunBall(game);
+    return saved &&
+           save(view, folder,
+                type == TableType::French ? "wheel_stopped_french" : "wheel_stopped_american");
+}
+
+bool renderStrip(const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, TableType::American);
+    GameState& state = game.state();
+    const int numbers[] = {32, 15, 0, 26, 3, 37, 12, 35, 7, 28, 17, 4};
+    int row = 4;
+    for (int number : numbers) {
+        state.LastSixteen[row++] = static_cast<std::uint16_t>(state.table.pocketOf(number));
+    }
+    state.LastSixteen[7] = DaySeparator;
+    ShowPermanenceStrip(state);
+    app::PermanenceStrip strip(game);
+    return save(strip, folder, "strip");
+}
+
+bool renderDialogs(const QString& folder) {
+    app::TSelectNumber french(TableType::French);
+    app::TSelectNumber american(TableType::American);
+    american.outline(17);
+    app::TAnfrageZahl neighbours(
+        numberRequestFor(NumberRequestPurpose::OneNeighbour, TableType::American),
+        Language::German);
+    app::TAnfrageZahl superShort(
+        numberRequestFor(NumberRequestPurpose::SuperShortGame, TableType::French),
+        Language::English);
+    return save(french, folder, "picker_french") && save(american, folder, "picker_american") &&
+           save(neighbours, folder, "request_neighbour") &&
+           save(superShort, folder, "request_supershort");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render_widgets <output folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    const bool ok =
+        renderBoard(TableType::French, folder) && renderBoard(TableType::American, folder) &&
+        renderHighlights(TableType::French, folder) &&
+        renderHighlights(TableType::American, folder) && renderBallRun(TableType::French, folder) &&
+        renderBallRun(TableType::American, folder) && renderStrip(folder) && renderDialogs(folder);
+    return ok ? 0 : 1;
+}
