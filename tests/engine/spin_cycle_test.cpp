@@ -315,6 +315,27 @@ TEST(SpinCycleLoadFile, TheCoupsOfALoadFileAndItsEndWithAndWithoutASystemPlayer)
     }
 }
 
+TEST(SpinCycleLoadFile, ARunThatEndsWithItsLoadFilesDoesNotPlayTheRandomCoupAfterThem) {
+    for (bool system : {false, true}) {
+        SCOPED_TRACE(system);
+        testing::PermanenceGame g;
+        GameState& state = g.state();
+        state.EndAtLoadEnd = true;
+        state.settings.PlayerCount = 2;
+        state.player(2).sys.SystemActive = system;
+        ASSERT_TRUE(g.activate(g.write("A.INP", "5\r\n17\r\n")));
+        ASSERT_TRUE(StartGame(g.game));
+        SuperShortGameOn(g.game, 0);
+        EXPECT_EQ(RunSuperShortTicks(g.game, 10), 3);
+        EXPECT_EQ(state.statistics.StatHowOften[TotalSlot], 2);
+        EXPECT_EQ(state.table.ballNumber(), 17);
+        EXPECT_FALSE(state.permanence.load.HaLaAktiv);
+        EXPECT_EQ(state.phase, TextKind::gkPause);
+        EXPECT_FALSE(state.PauseRequest);
+        EXPECT_TRUE(g.messageNumbers().empty());
+    }
+}
+
 TEST_F(SpinCycle, TheBallSlowsDownOverItsLastSeventySteps) {
     struct Case {
         int step;

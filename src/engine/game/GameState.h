@@ -105,6 +105,9 @@ struct GameState {
     // The game timer `Spieltimer` runs; the app starts and stops its timer to match.
     bool GameTimerOn = false;
     bool ReplayOn = false; // the menu entry `Replay1` is ticked
+    // A batch run that ends with its load files: once they are exhausted, the coup the reader
+    // would draw at random instead is not played and the game pauses without a message.
+    bool EndAtLoadEnd = false;
 
     BetState bets; // bet list, prisons, placement flags, payout count, win indicator
     // A coup is being played (from the number draw to the system players' bets): Spiel Ende and

@@ -52,6 +52,12 @@ void pauseAtLoadEnd(Game& game) {
     game.showInfo(13);
 }
 
+// The load files ended in a run that ends with them: the coup is not played.
+void stopAtLoadEnd(Game& game) {
+    game.state().PauseRequest = false;
+    EnterUserPause(game);
+}
+
 void moveWinIndicator(Game& game) {
     GameState& state = game.state();
     state.bets.WinIndicator = winIndicatorPosition(state.table.type(), state.table.ballNumber());
@@ -141,9 +147,12 @@ void playCoup(Game& game) {
     GameState& state = game.state();
     clearHiddenBets(game);
     beginCoup(state);
+    const bool fromLoadFiles = game.hooks().mainLoadFileActive(game);
     DrawBallSteps(game);
     if (state.PauseRequest && !state.anySystemPlayer()) {
         pauseAtLoadEnd(game);
+    } else if (state.EndAtLoadEnd && fromLoadFiles && !game.hooks().mainLoadFileActive(game)) {
+        stopAtLoadEnd(game);
     } else {
         AddExtraTurns(game);
         ClearManualNumber(state);

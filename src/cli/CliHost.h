@@ -1,0 +1,34 @@
+// The host of the command line: every message box is one line on the error stream, every
+// question is answered the same way, waits return at once and nothing is drawn.
+#pragma once
+
+#include "game/Host.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace quendra::cli {
+
+// "error 8: text", each line break of the text written as " | ".
+std::string messageLine(const MessageBoxData& box);
+
+class CliHost : public Host {
+public:
+    CliHost(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
+
+    void showMessage(const MessageBoxData& box) override;
+    bool askQuestion(const MessageBoxData& box) override;
+    void wait(int) override {}
+    void changed(Change) override {}
+    std::chrono::system_clock::time_point now() const override;
+
+    // An error box has been shown.
+    bool errorShown() const { return errorShown_; }
+
+private:
+    std::ostream& err_;
+    bool answerYes_;
+    bool errorShown_ = false;
+};
+
+} // namespace quendra::cli

@@ -1,0 +1,104 @@
+#include "Help.h"
+
+#include <ostream>
+
+namespace quendra::cli {
+
+const std::string_view MainHelp =
+    R"(usage: quendra-cli COMMAND [options]
+
+Commands:
+  simulate   play a super-short game and print the players' results
+  analyse    load permanence files for analysis and print their statistics
+  count      print the coups of permanence files as the load menu counts them
+  convert    convert a folder of Hamburg permanence files into load files
+
+  quendra-cli COMMAND --help   the options of a command
+  quendra-cli --version        the program version
+
+Exit status: 0 the run completed, 1 an error message ended it, 2 wrong usage.
+)";
+
+const std::string_view SimulateHelp =
+    R"(usage: quendra-cli simulate [options]
+
+Plays a super-short game as the program does (no waits, no animation) and prints a summary.
+Every message box is one line on stderr: "error N: text", "question N: text", "info N: text",
+"warning N: text", "system N: text"; line breaks inside a text are written as " | ".
+
+  --home DIR            program folder (default: QUENDRA_HOME, else the executable's folder)
+  --table T             french (default) or american
+  --players N           players 1-4 (default 1)
+  --capital N           initial capital 0-5000000 (default 2000)
+  --piece-value N       real mode with this piece value 1-1000 (default: piece mode)
+  --set KEY=VALUE       a setting of section "Einstellungen" by its store name, e.g.
+                        Zerobehandlung=0, StuefAng=2, ChObAktiv=1, ChObVal=50; repeatable;
+                        applied before the options above
+  --system P=FILE       system file of player P (repeatable)
+  --protocol P=FILE     protocol file of player P (repeatable; ".OUT" added without extension)
+  --load FILE           main load file
+  --follow FILE         follow load file (up to six, in order)
+  --collect FILE        collect load file
+  --start S             normal, fix:N, random:MIN-MAX or attacks:COUNT:LENGTH
+  --coups N             play N coups (required without --load or --collect; 0: to the end of
+                        the load files, where the game otherwise ends)
+  --seed N              seed of the random generator
+  --lang L              de (default) or en
+  --answer A            no (default) or yes: the answer to every question
+  --json                the summary as one JSON object
+
+File names are used as given, relative to the current folder. With the year statistics on
+(the default; --set JHSTAVAR=0 turns them off) the game's coups go into the year statistics file
+of the program folder, as at the end of a game.
+)";
+
+const std::string_view AnalyseHelp =
+    R"(usage: quendra-cli analyse [options] FILE...
+
+Loads the files as "Datei laden ..." and then "Datei addieren ..." do (a file listing other
+files is read as a list) and prints the analysis statistics: coups, day separators, the info
+line, how often every field came, the frequency ranking, the three most frequent follow numbers
+of every number and the sums of the wheel quadrants.
+
+  --table T    french (default) or american
+  --home DIR   program folder with the wheel data files
+  --lang L     de (default) or en, for the messages
+  --json       the statistics as one JSON object
+)";
+
+const std::string_view CountHelp =
+    R"(usage: quendra-cli count [options] FILE...
+
+Prints the coups of each file as the load menu counts them.
+
+  --table T    french (default) or american
+  --json       the counts as one JSON object
+)";
+
+const std::string_view ConvertHelp =
+    R"(usage: quendra-cli convert DIR [options]
+
+Converts every file of the folder from the Hamburg permanence layout into a load file (.inp),
+as the conversion window does: the originals are copied into DIR/sav first and removed once
+converted, and a collect file lists the load files.
+
+  --american        American permanences: "00" is kept (default: French, "00" becomes "0")
+  --no-backup       do not copy the originals into DIR/sav
+  --collect NAME    name of the collect file (default SA1.SNP)
+  --info TEXT       comment line of the collect file
+  --answer A        no (default) or yes: the answer to every question
+  --home DIR        program folder
+  --lang L          de (default) or en, for the messages
+)";
+
+int reportUsage(std::ostream& err, std::string_view command, const UsageError& usage) {
+    err << "quendra-cli";
+    if (!command.empty()) {
+        err << ' ' << command;
+    }
+    err << ": " << usage.reason << " (see quendra-cli " << command << (command.empty() ? "" : " ")
+        << "--help)\n";
+    return 2;
+}
+
+} // namespace quendra::cli

@@ -1,0 +1,92 @@
+// The options of the commands, parsed from the command line. Parsing checks only the form of
+// each value; what the values do is left to the engine.
+#pragma once
+
+#include "permanence/PermanenceState.h"
+#include "table/BetField.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace quendra::cli {
+
+// Wrong usage: the one-line reason.
+struct UsageError {
+    std::string reason;
+};
+
+template <typename T>
+using Parsed = std::variant<T, UsageError>;
+
+// `--start`: the load menu's start mode with the texts of its fields as a user types them.
+struct StartChoice {
+    LoadStartMode mode = LoadStartMode::Normal;
+    std::string first;  // fix coup, random minimum, attack count
+    std::string second; // random maximum, attack length
+};
+
+struct PlayerFile {
+    int player = 1;
+    std::string file;
+};
+
+struct SimulateOptions {
+    bool help = false;
+    std::optional<std::string> home;
+    std::optional<TableType> table;
+    std::optional<int> players;
+    std::optional<int> capital;
+    std::optional<int> pieceValue;
+    std::optional<int> language;                               // 0 German, 1 English
+    std::vector<std::pair<std::string, std::string>> settings; // `--set` in order
+    std::vector<PlayerFile> systems;
+    std::vector<PlayerFile> protocols;
+    std::optional<std::string> load;
+    std::vector<std::string> follows;
+    std::optional<std::string> collect;
+    std::optional<StartChoice> start;
+    std::optional<std::int64_t> coups; // none: to the end of the load files
+    std::optional<std::uint64_t> seed;
+    bool answerYes = false;
+    bool json = false;
+};
+
+struct AnalyseOptions {
+    bool help = false;
+    std::optional<std::string> home;
+    TableType table = TableType::French;
+    std::optional<int> language;
+    bool json = false;
+    std::vector<std::string> files;
+};
+
+struct CountOptions {
+    bool help = false;
+    TableType table = TableType::French;
+    bool json = false;
+    std::vector<std::string> files;
+};
+
+struct ConvertOptions {
+    bool help = false;
+    std::optional<std::string> home;
+    std::string folder;
+    bool american = false;
+    bool backup = true;
+    std::optional<std::string> collectName;
+    std::string collectInfo;
+    std::optional<int> language;
+    bool answerYes = false;
+};
+
+Parsed<SimulateOptions> parseSimulateOptions(std::span<const std::string> args);
+Parsed<AnalyseOptions> parseAnalyseOptions(std::span<const std::string> args);
+Parsed<CountOptions> parseCountOptions(std::span<const std::string> args);
+Parsed<ConvertOptions> parseConvertOptions(std::span<const std::string> args);
+
+} // namespace quendra::cli
