@@ -14,6 +14,10 @@ std::string_view kindWord(MessageKind kind) {
         return "info";
     case MessageKind::Warning:
         return "warning";
+    case MessageKind::System:
+        return "system";
+    case MessageKind::DataDisplay:
+        return "display";
     case MessageKind::Error:
     case MessageKind::ProgramError:
         break;
