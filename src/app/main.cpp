@@ -16,8 +16,9 @@ int main(int argc, char** argv) {
 
     quendra::app::SingleInstance instance(QApplication::applicationFilePath(), QDir::tempPath());
     if (!instance.acquire()) {
-        QMessageBox::information(nullptr, QStringLiteral("Quendra"),
-                                 QString::fromUtf8(quendra::app::AlreadyRunningText));
+        QMessageBox plain(QMessageBox::NoIcon, QStringLiteral("Quendra"),
+                          QString::fromUtf8(quendra::app::AlreadyRunningText), QMessageBox::Ok);
+        plain.exec();
         return 0;
     }
 
