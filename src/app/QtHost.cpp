@@ -1,9 +1,13 @@
 #include "QtHost.h"
 
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <QUrl>
 
 namespace quendra::app {
 
@@ -60,6 +64,20 @@ void QtHost::wait(int milliseconds) {
 
 void QtHost::changed(Change what) {
     emit stateChanged(what);
+}
+
+std::optional<int> QtHost::requestNumber(const NumberRequest& request, Language language) {
+    bool ok = false;
+    const int value =
+        QInputDialog::getInt(dialogParent_, boxText(std::string(request.caption[language])),
+                             boxText(std::string(request.label[language])), request.lowest,
+                             request.lowest, request.highest, 1, &ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+bool QtHost::openWithSystem(const std::filesystem::path& file) {
+    const QFileInfo info(QString::fromStdString(file.string()));
+    return info.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
 std::chrono::system_clock::time_point QtHost::now() const {
