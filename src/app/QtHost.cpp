@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -64,15 +63,6 @@ void QtHost::wait(int milliseconds) {
 
 void QtHost::changed(Change what) {
     emit stateChanged(what);
-}
-
-std::optional<int> QtHost::requestNumber(const NumberRequest& request, Language language) {
-    bool ok = false;
-    const int value =
-        QInputDialog::getInt(dialogParent_, boxText(std::string(request.caption[language])),
-                             boxText(std::string(request.label[language])), request.lowest,
-                             request.lowest, request.highest, 1, &ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 bool QtHost::openWithSystem(const std::filesystem::path& file) {

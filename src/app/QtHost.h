@@ -28,8 +28,6 @@ public:
     bool askQuestion(const MessageBoxData& box) override;
     void wait(int milliseconds) override;
     void changed(Change what) override;
-    // A plain integer entry until the number-entry dialog takes over.
-    std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     bool openWithSystem(const std::filesystem::path& file) override;
     std::chrono::system_clock::time_point now() const override;
     std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
