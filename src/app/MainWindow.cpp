@@ -3,12 +3,15 @@
 #include "MainWindow.h"
 
 #include "AppText.h"
+#include "BoardView.h"
 #include "InfoPanelWidget.h"
 #include "MainMenu.h"
+#include "PermanenceStrip.h"
 #include "PlayerPanelWidget.h"
 #include "TAboutBox.h"
 #include "TBalken.h"
 #include "Tstart_bildschirm.h"
+#include "WheelView.h"
 #include "bets/ClearBoard.h"
 #include "bets/Placement.h"
 #include "game/CommandState.h"
@@ -59,11 +62,10 @@ constexpr int ExtendedBetWidth = 100;
 constexpr QRect MatrixStatusGeometry{PanelLeft, 640, PanelWidth, 22};
 constexpr QRect SelNumDispGeometry{LabelLeft, ButtonsTop, ButtonWidth, 2 * ButtonStep - 4};
 
-QWidget* placeholder(QWidget* parent, const char* name, QRect geometry) {
-    auto* area = new QWidget(parent);
-    area->setObjectName(name);
-    area->setGeometry(geometry);
-    return area;
+QWidget* placeView(QWidget* view, const char* name, QRect geometry) {
+    view->setObjectName(name);
+    view->setGeometry(geometry);
+    return view;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry) {
@@ -121,9 +123,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildControls(QWidget* central) {
-    board_ = placeholder(central, "board", BoardGeometry);
-    wheel_ = placeholder(central, "wheel", WheelGeometry);
-    strip_ = placeholder(central, "strip", StripGeometry);
+    board_ = placeView(new BoardView(game_, central), "board", BoardGeometry);
+    wheel_ = placeView(new WheelView(game_, central), "wheel", WheelGeometry);
+    strip_ = placeView(new PermanenceStrip(game_, central), "strip", StripGeometry);
 
     spielablauf_ = new TBalken(central);
     spielablauf_->setObjectName("Spielablauf");
