@@ -121,6 +121,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildControls(QWidget* central) {
+    // The board, the wheel and the permanence strip are views of their own; until they are put
+    // in here, empty areas hold their places.
     board_ = placeholder(central, "board", BoardGeometry);
     wheel_ = placeholder(central, "wheel", WheelGeometry);
     strip_ = placeholder(central, "strip", StripGeometry);
@@ -331,6 +333,12 @@ void MainWindow::refresh() {
         retranslate();
     }
     setWindowTitle(qText(windowCaption(game_.state())));
+    // While the wins are counted out the window is busy.
+    if (game_.state().bets.payout.counting) {
+        setCursor(Qt::BusyCursor);
+    } else {
+        unsetCursor();
+    }
     showCommands();
     showBars();
     refreshViews();

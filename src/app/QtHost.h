@@ -27,6 +27,7 @@ public:
     // A plain integer entry until the number-entry dialog takes over.
     std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     bool openWithSystem(const std::filesystem::path& file) override;
+    void beep() override;
     std::chrono::system_clock::time_point now() const override;
 
 signals:

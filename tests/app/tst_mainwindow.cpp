@@ -86,13 +86,25 @@ private:
 private slots:
     void init() { copyWheelFiles(); }
 
-    void startsWithTheStoredTableAndWritesTheSettingsBack() {
+    void startsWithTheStoredTableAndStartScreenAndWritesTheSettingsBack() {
         auto store = freshStore();
         store->write("Einstellungen", "Tisch", "1");
+        store->write("Einstellungen", "StartOFFVar", "0");
         MainWindow window(*store, home.path().toStdString());
-        window.setStartScreenAllowed(false);
+        bool startScreenShown = false;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&startScreenShown] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == "Tstart_bildschirm" && top->isVisible()) {
+                    startScreenShown = true;
+                    QMetaObject::invokeMethod(top, "accept", Qt::QueuedConnection);
+                }
+            }
+        });
+        watcher.start(10);
         window.show();
         QTRY_VERIFY(window.started());
+        QVERIFY(startScreenShown);
         QCOMPARE(window.objectName(), QString("THaupt"));
         QCOMPARE(window.size(), QSize(978, 695));
         QVERIFY(!window.game().state().table.FrenchTable);
