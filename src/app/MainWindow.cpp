@@ -55,7 +55,7 @@ constexpr int ButtonHeight = 26;
 constexpr int ButtonStep = 30;
 constexpr int ButtonsTop = 200;
 constexpr int ExtendedBetsTop = 396;
-constexpr int ExtendedBetWidth = 100;
+constexpr int ExtendedBetWidth = 102;
 constexpr QRect MatrixStatusGeometry{PanelLeft, 640, PanelWidth, 22};
 constexpr QRect SelNumDispGeometry{LabelLeft, ButtonsTop, ButtonWidth, 2 * ButtonStep - 4};
 
@@ -151,9 +151,13 @@ void MainWindow::buildControls(QWidget* central) {
         const int row = static_cast<int>(i) % 4;
         extendedBets_[i] =
             makeButton(central, ExtendedBetButtons[i].objectName.data(),
-                       {PanelLeft + column * (ExtendedBetWidth + 4),
+                       {PanelLeft + column * (ExtendedBetWidth + 2),
                         ExtendedBetsTop + row * ButtonStep, ExtendedBetWidth, ButtonHeight});
         extendedBets_[i]->setProperty("tag", static_cast<int>(ExtendedBetButtons[i].tag));
+        // "drei Nachbarn" and "three neighbours" fit the narrow buttons in a smaller type.
+        QFont small = extendedBets_[i]->font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        extendedBets_[i]->setFont(small);
     }
 
     selNumDisp_ = makeLabel(central, "SelNumDisp", SelNumDispGeometry);
