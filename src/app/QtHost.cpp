@@ -66,11 +66,14 @@ void QtHost::changed(Change what) {
 }
 
 std::optional<int> QtHost::requestNumber(const NumberRequest& request, Language language) {
+    QString label = boxText(std::string(request.label[language]));
+    if (request.info) {
+        label += ' ' + boxText(std::string((*request.info)[language]));
+    }
     bool ok = false;
     const int value =
-        QInputDialog::getInt(dialogParent_, boxText(std::string(request.caption[language])),
-                             boxText(std::string(request.label[language])), request.lowest,
-                             request.lowest, request.highest, 1, &ok);
+        QInputDialog::getInt(dialogParent_, boxText(std::string(request.caption[language])), label,
+                             request.lowest, request.lowest, request.highest, 1, &ok);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 

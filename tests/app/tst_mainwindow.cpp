@@ -194,6 +194,26 @@ private slots:
         window.close();
     }
 
+    void aClickOnAPlayersLabelSelectsHimUnlessHeSitsOut() {
+        auto store = freshStore();
+        store->write("Einstellungen", "Spieleranzahl", "2");
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        auto* status2 = window.findChild<quendra::app::TBalken*>("Status2");
+        QCOMPARE(status2->textKind(), TextKind::gkNone);
+        QVERIFY(window.findChild<quendra::app::TBalken*>("Status4")->gesperrt());
+
+        QTest::mouseClick(window.findChild<QLabel*>("LaSp2"), Qt::LeftButton);
+        QCOMPARE(window.game().state().CurrentPlayer, 2);
+        QCOMPARE(status2->textKind(), TextKind::gkAktiv);
+        QCOMPARE(window.findChild<quendra::app::TBalken*>("B_T_Spieler_Info")->textKind(),
+                 TextKind::gkSpieler2);
+
+        QTest::mouseClick(window.findChild<QLabel*>("ShSp4"), Qt::LeftButton);
+        QCOMPARE(window.game().state().CurrentPlayer, 2);
+        window.close();
+    }
+
     void theSuperShortGamePlaysItsCoupsInBatchesAndEndsAtItsTarget() {
         auto store = freshStore();
         MainWindow window(*store, home.path().toStdString());
