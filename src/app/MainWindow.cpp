@@ -58,11 +58,12 @@ constexpr int ButtonHeight = 26;
 constexpr int ButtonStep = 30;
 constexpr int ButtonsTop = 200;
 constexpr int ExtendedBetsTop = 396;
-constexpr int ExtendedBetWidth = 100;
+constexpr int ExtendedBetWidth = 102;
 constexpr QRect MatrixStatusGeometry{PanelLeft, 640, PanelWidth, 22};
 constexpr QRect SelNumDispGeometry{LabelLeft, ButtonsTop, ButtonWidth, 2 * ButtonStep - 4};
 
-QWidget* placeView(QWidget* view, const char* name, QRect geometry) {
+template <class View>
+View* placeView(View* view, const char* name, QRect geometry) {
     view->setObjectName(name);
     view->setGeometry(geometry);
     return view;
@@ -151,9 +152,13 @@ void MainWindow::buildControls(QWidget* central) {
         const int row = static_cast<int>(i) % 4;
         extendedBets_[i] =
             makeButton(central, ExtendedBetButtons[i].objectName.data(),
-                       {PanelLeft + column * (ExtendedBetWidth + 4),
+                       {PanelLeft + column * (ExtendedBetWidth + 2),
                         ExtendedBetsTop + row * ButtonStep, ExtendedBetWidth, ButtonHeight});
         extendedBets_[i]->setProperty("tag", static_cast<int>(ExtendedBetButtons[i].tag));
+        // "drei Nachbarn" and "three neighbours" fit the narrow buttons in a smaller type.
+        QFont small = extendedBets_[i]->font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        extendedBets_[i]->setFont(small);
     }
 
     selNumDisp_ = makeLabel(central, "SelNumDisp", SelNumDispGeometry);
@@ -333,6 +338,12 @@ void MainWindow::refresh() {
         retranslate();
     }
     setWindowTitle(qText(windowCaption(game_.state())));
+    // While the wins are counted out the window is busy.
+    if (game_.state().bets.payout.counting) {
+        setCursor(Qt::BusyCursor);
+    } else {
+        unsetCursor();
+    }
     showCommands();
     showBars();
     refreshViews();
@@ -393,12 +404,9 @@ void MainWindow::showBars() {
 }
 
 void MainWindow::refreshViews() {
-    // The views that take the placeholders' places have a refresh() slot; a placeholder has none.
-    for (QWidget* view : {board_, wheel_, strip_}) {
-        if (view->metaObject()->indexOfSlot("refresh()") >= 0) {
-            QMetaObject::invokeMethod(view, "refresh");
-        }
-    }
+    board_->refresh();
+    wheel_->refresh();
+    strip_->refresh();
 }
 
 void MainWindow::syncGameTimer() {

@@ -22,10 +22,13 @@ class SettingsStore;
 
 namespace quendra::app {
 
+class BoardView;
 class InfoPanelWidget;
 class MainMenu;
+class PermanenceStrip;
 class PlayerPanelWidget;
 class TBalken;
+class WheelView;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -43,9 +46,9 @@ public:
 
     // Where the board, the wheel and the permanence strip sit: a view put in place of one of
     // them gets its refresh() slot called after every tick and command.
-    QWidget* boardArea() const { return board_; }
-    QWidget* wheelArea() const { return wheel_; }
-    QWidget* stripArea() const { return strip_; }
+    BoardView* boardArea() const { return board_; }
+    WheelView* wheelArea() const { return wheel_; }
+    PermanenceStrip* stripArea() const { return strip_; }
     static constexpr QRect BoardGeometry{0, 12, 420, 637};
     static constexpr QRect WheelGeometry{708, 390, 246, 244};
     static constexpr QRect StripGeometry{428, 12, 64, 420};
@@ -100,9 +103,9 @@ private:
     QtHost host_;
     Game game_;
     MainMenu* menu_ = nullptr;
-    QWidget* board_ = nullptr;
-    QWidget* wheel_ = nullptr;
-    QWidget* strip_ = nullptr;
+    BoardView* board_ = nullptr;
+    WheelView* wheel_ = nullptr;
+    PermanenceStrip* strip_ = nullptr;
     TBalken* spielablauf_ = nullptr;
     PlayerPanelWidget* playerPanel_ = nullptr;
     InfoPanelWidget* infoPanel_ = nullptr;

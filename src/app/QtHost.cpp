@@ -1,5 +1,6 @@
 #include "QtHost.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -68,6 +69,10 @@ void QtHost::changed(Change what) {
 bool QtHost::openWithSystem(const std::filesystem::path& file) {
     const QFileInfo info(QString::fromStdString(file.string()));
     return info.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void QtHost::beep() {
+    QApplication::beep();
 }
 
 std::chrono::system_clock::time_point QtHost::now() const {

@@ -29,10 +29,10 @@ public:
     void wait(int milliseconds) override;
     void changed(Change what) override;
     bool openWithSystem(const std::filesystem::path& file) override;
+    void beep() override;
     std::chrono::system_clock::time_point now() const override;
     std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     std::optional<int> selectNumber(TableType table, std::optional<int> chosen) override;
-    void beep() override;
 
 signals:
     void stateChanged(quendra::Change what);

@@ -4,8 +4,6 @@
 #include "TAnfrageZahl.h"
 #include "TSelectNumber.h"
 
-#include <QApplication>
-
 namespace quendra::app {
 
 QtHost::~QtHost() {
@@ -24,10 +22,6 @@ std::optional<int> QtHost::selectNumber(TableType table, std::optional<int> chos
         picker_ = new TSelectNumber(table, dialogParent_);
     }
     return picker_->ask(chosen);
-}
-
-void QtHost::beep() {
-    QApplication::beep();
 }
 
 } // namespace quendra::app

@@ -86,13 +86,25 @@ private:
 private slots:
     void init() { copyWheelFiles(); }
 
-    void startsWithTheStoredTableAndWritesTheSettingsBack() {
+    void startsWithTheStoredTableAndStartScreenAndWritesTheSettingsBack() {
         auto store = freshStore();
         store->write("Einstellungen", "Tisch", "1");
+        store->write("Einstellungen", "StartOFFVar", "0");
         MainWindow window(*store, home.path().toStdString());
-        window.setStartScreenAllowed(false);
+        bool startScreenShown = false;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&startScreenShown] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == "Tstart_bildschirm" && top->isVisible()) {
+                    startScreenShown = true;
+                    QMetaObject::invokeMethod(top, "accept", Qt::QueuedConnection);
+                }
+            }
+        });
+        watcher.start(10);
         window.show();
         QTRY_VERIFY(window.started());
+        QVERIFY(startScreenShown);
         QCOMPARE(window.objectName(), QString("THaupt"));
         QCOMPARE(window.size(), QSize(978, 695));
         QVERIFY(!window.game().state().table.FrenchTable);
@@ -179,6 +191,26 @@ private slots:
         QCOMPARE(window.findChild<QLabel*>("LaSp2")->text(), QString("Player 2"));
         QCOMPARE(window.findChild<quendra::app::TBalken*>("Guthaben1")->spracheKind(),
                  quendra::Language::English);
+        window.close();
+    }
+
+    void aClickOnAPlayersLabelSelectsHimUnlessHeSitsOut() {
+        auto store = freshStore();
+        store->write("Einstellungen", "Spieleranzahl", "2");
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        auto* status2 = window.findChild<quendra::app::TBalken*>("Status2");
+        QCOMPARE(status2->textKind(), TextKind::gkNone);
+        QVERIFY(window.findChild<quendra::app::TBalken*>("Status4")->gesperrt());
+
+        QTest::mouseClick(window.findChild<QLabel*>("LaSp2"), Qt::LeftButton);
+        QCOMPARE(window.game().state().CurrentPlayer, 2);
+        QCOMPARE(status2->textKind(), TextKind::gkAktiv);
+        QCOMPARE(window.findChild<quendra::app::TBalken*>("B_T_Spieler_Info")->textKind(),
+                 TextKind::gkSpieler2);
+
+        QTest::mouseClick(window.findChild<QLabel*>("ShSp4"), Qt::LeftButton);
+        QCOMPARE(window.game().state().CurrentPlayer, 2);
         window.close();
     }
 
