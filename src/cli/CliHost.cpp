@@ -14,6 +14,10 @@ std::string_view kindWord(MessageKind kind) {
         return "info";
     case MessageKind::Warning:
         return "warning";
+    case MessageKind::System:
+        return "system";
+    case MessageKind::DataDisplay:
+        return "display";
     case MessageKind::Error:
     case MessageKind::ProgramError:
         break;
@@ -42,8 +46,12 @@ std::string oneLine(std::string_view text) {
 } // namespace
 
 std::string messageLine(const MessageBoxData& box) {
-    return std::string(kindWord(box.kind)) + " " + std::to_string(box.number) + ": " +
-           oneLine(box.text);
+    std::string line(kindWord(box.kind));
+    // The data display of MESSAGE has no number.
+    if (box.kind != MessageKind::DataDisplay) {
+        line += " " + std::to_string(box.number);
+    }
+    return line + ": " + oneLine(box.text);
 }
 
 void CliHost::showMessage(const MessageBoxData& box) {
