@@ -329,6 +329,25 @@ TEST_F(CliCommand, TheDataDisplayOfASystemIsOneLineAndTheGameGoesOn) {
     EXPECT_EQ(r.out.rfind("{\"coups\":5,", 0), 0u);
 }
 
+TEST_F(CliCommand, ASystemsPauseShowsNothingAndAtTheLoadEndNoInfo13WhileASystemPlays) {
+    std::string pausing = readFile(fixtureSystem());
+    pausing.replace(pausing.find("STMAX(E,"), 8, "STMAX(P,");
+    const std::string system = file("P.SYF", pausing);
+    const std::string perm =
+        (std::filesystem::path(QUENDRA_FIXTURES_DIR) / "systemplay" / "worked_example.INP")
+            .string();
+    CliRun goesOn = simulate({"--load", perm, "--system", "1=" + system, "--coups", "14", "--set",
+                              "StopLade=1", "--json"});
+    EXPECT_EQ(goesOn.err, "");
+    EXPECT_EQ(goesOn.out.rfind("{\"coups\":14,", 0), 0u) << goesOn.out;
+    EXPECT_NE(goesOn.out.find("\"system_active\":true"), std::string::npos);
+
+    CliRun toTheEnd =
+        simulate({"--load", perm, "--system", "1=" + system, "--set", "StopLade=1", "--json"});
+    EXPECT_EQ(toTheEnd.err, "");
+    EXPECT_EQ(toTheEnd.out.rfind("{\"coups\":10,", 0), 0u) << toTheEnd.out;
+}
+
 TEST_F(CliCommand, AnErrorOfASystemStopsItsPlayerButNotTheGame) {
     const std::string system = file("BAD.SYF", "ST:\r\nSZ 1, EC03;\r\n");
     CliRun r = simulate({"--coups", "3", "--system", "1=" + system, "--json"});
