@@ -1,5 +1,7 @@
 #include "CliHost.h"
 
+#include "text/Windows1252.h"
+
 #include <ctime>
 #include <ostream>
 
@@ -51,7 +53,10 @@ std::string messageLine(const MessageBoxData& box) {
     if (box.kind != MessageKind::DataDisplay) {
         line += " " + std::to_string(box.number);
     }
-    return line + ": " + oneLine(box.text);
+    // A data display shows texts of the system file, which is Windows-1252.
+    const std::string text =
+        box.kind == MessageKind::DataDisplay ? utf8OrWindows1252(box.text) : box.text;
+    return line + ": " + oneLine(text);
 }
 
 void CliHost::showMessage(const MessageBoxData& box) {

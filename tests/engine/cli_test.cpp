@@ -327,6 +327,13 @@ TEST_F(CliCommand, TheDataDisplayOfASystemIsOneLineAndTheGameGoesOn) {
     }
     EXPECT_EQ(r.err, displays) << "the first run and one run per coup";
     EXPECT_EQ(r.out.rfind("{\"coups\":5,", 0), 0u);
+
+    const std::string text = file("G.SYF", "ST:\r\nMESSAGE ON;\r\nMESSAGE('Gr\xFC\xDF"
+                                           "e');\r\n");
+    CliRun umlauts = simulate({"--coups", "1", "--system", "1=" + text});
+    EXPECT_EQ(umlauts.err.substr(0, umlauts.err.find('\n')),
+              "display: Spieler: 1 | Datei : G.SYF |  | GRüßE | ")
+        << "the system file's Windows-1252 is written as UTF-8";
 }
 
 TEST_F(CliCommand, ASystemsPauseShowsNothingAndAtTheLoadEndNoInfo13WhileASystemPlays) {
