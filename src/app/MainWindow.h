@@ -1,4 +1,5 @@
-// The main window `THaupt`: the table, the wheel and the players' panels.
+// The main window `THaupt`: the menu, the board, the wheel and the permanence strip, the player
+// panel with its bars, the info panel, the command buttons and the game timer `Spieltimer`.
 #pragma once
 
 #include "QtHost.h"
@@ -6,15 +7,25 @@
 #include "game/Game.h"
 #endif
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <optional>
 
 class QLabel;
+class QPushButton;
 
 namespace quendra {
 class SettingsStore;
 }
 
 namespace quendra::app {
+
+class InfoPanelWidget;
+class MainMenu;
+class PlayerPanelWidget;
+class TBalken;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -27,21 +38,90 @@ public:
     Game& game() { return game_; }
     // False until the start-up has loaded the settings and the table.
     bool started() const { return started_; }
+    // Shows the start screen at start-up unless the settings switch it off; a test turns it off.
+    void setStartScreenAllowed(bool allowed) { startScreenAllowed_ = allowed; }
+
+    // Where the board, the wheel and the permanence strip sit: a view put in place of one of
+    // them gets its refresh() slot called after every tick and command.
+    QWidget* boardArea() const { return board_; }
+    QWidget* wheelArea() const { return wheel_; }
+    QWidget* stripArea() const { return strip_; }
+    static constexpr QRect BoardGeometry{0, 12, 420, 637};
+    static constexpr QRect WheelGeometry{708, 390, 246, 244};
+    static constexpr QRect StripGeometry{428, 12, 64, 420};
+
+    // The super-short game plays coups for this long per timer event.
+    static constexpr int SuperShortBatchMilliseconds = 20;
+
+public slots:
+    // Every control reads the game state again: captions in the language, enabled commands,
+    // bars, panels and the views; the game timer runs when the game says it does.
+    void refresh();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void SpieltimerTimer();
 
 private:
     void startUp();
-    void refresh();
+    void buildControls(QWidget* central);
+    QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry);
+    void connectCommands();
+    // Runs a command and shows its outcome.
+    template <typename Command>
+    void command(Command&& run);
+    void scheduleRefresh();
+    void retranslate();
+    void showBars();
+    void showCommands();
+    void refreshViews();
+    void syncGameTimer();
+    void showPlaceholder(const QString& entry);
+    void playSuperShortBatch();
+
+    void Start1Click();
+    void Optionen1Click();
+    void SpielEnde1Click();
+    void PauseClick();
+    void Replay1Click();
+    void SuperkurzspielClick();
+    void StatRcksetzung1Click();
+    void Turnierspielstarten1Click();
+    void Turnierspielstoppen1Click();
+    void HilfeInhalt1Click();
+    void AboutClick();
 
     SettingsStore& store_;
     QtHost host_;
     Game game_;
-    QLabel* tableView_;
+    MainMenu* menu_ = nullptr;
+    QWidget* board_ = nullptr;
+    QWidget* wheel_ = nullptr;
+    QWidget* strip_ = nullptr;
+    TBalken* spielablauf_ = nullptr;
+    PlayerPanelWidget* playerPanel_ = nullptr;
+    InfoPanelWidget* infoPanel_ = nullptr;
+    QPushButton* clearChips_ = nullptr;
+    QPushButton* lastBet_ = nullptr;
+    QPushButton* replay_ = nullptr;
+    QPushButton* superShort_ = nullptr;
+    std::array<QPushButton*, 8> extendedBets_{};
+    QLabel* replayActive_ = nullptr;
+    QLabel* superShortActive_ = nullptr;
+    QLabel* selNumDisp_ = nullptr;
+    QLabel* matrixStatus_ = nullptr;
+    QTimer* spieltimer_;
+    std::optional<Language> shownLanguage_;
     bool startUpScheduled_ = false;
     bool started_ = false;
+    bool startScreenAllowed_ = true;
+    bool ticking_ = false;
+    bool refreshScheduled_ = false;
 };
 
 } // namespace quendra::app

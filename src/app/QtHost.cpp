@@ -1,9 +1,12 @@
 #include "QtHost.h"
 
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
+#include <QUrl>
 
 namespace quendra::app {
 
@@ -60,6 +63,11 @@ void QtHost::wait(int milliseconds) {
 
 void QtHost::changed(Change what) {
     emit stateChanged(what);
+}
+
+bool QtHost::openWithSystem(const std::filesystem::path& file) {
+    const QFileInfo info(QString::fromStdString(file.string()));
+    return info.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
 std::chrono::system_clock::time_point QtHost::now() const {

@@ -28,6 +28,7 @@ public:
     bool askQuestion(const MessageBoxData& box) override;
     void wait(int milliseconds) override;
     void changed(Change what) override;
+    bool openWithSystem(const std::filesystem::path& file) override;
     std::chrono::system_clock::time_point now() const override;
     std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     std::optional<int> selectNumber(TableType table, std::optional<int> chosen) override;

@@ -1,17 +1,30 @@
-// The main window's start-up: settings and table loaded, error 7 ends the program, settings
-// written back at the end.
+// The main window: start-up with the settings and the table, error 7, the game commands on their
+// keys, menus and buttons bound to the command model, the language at run time and the
+// super-short game played in batches.
 #include "MainWindow.h"
 #include "QtSettingsStore.h"
+#include "TBalken.h"
+#include "game/CommandState.h"
+#include "game/MainMenu.h"
+#include "game/SuperShortGame.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
+
+using quendra::TextKind;
+using quendra::app::MainWindow;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir home;
+    int storeCount = 0;
 
     void copyWheelFiles() {
         for (const char* name : {"EIGENPR.VER", "EIGENPRA.VER"}) {
@@ -20,30 +33,84 @@ private:
         }
     }
 
+    // A fresh settings store with the colour question answered and no start screen.
+    std::unique_ptr<quendra::app::QtSettingsStore> freshStore() {
+        auto store = std::make_unique<quendra::app::QtSettingsStore>(
+            home.filePath(QString("settings-%1.ini").arg(++storeCount)));
+        store->write("Daten", "DisplayCol", "1");
+        store->write("Einstellungen", "StartOFFVar", "1");
+        return store;
+    }
+
+    // Shows the window, waits for its start-up and makes it the active window for the keys.
+    static void startAndActivate(MainWindow& window) {
+        window.setStartScreenAllowed(false);
+        window.show();
+        QTRY_VERIFY(window.started());
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    static QAction* action(MainWindow& window, const char* name) {
+        return window.findChild<QAction*>(name);
+    }
+
+    // Every menu entry and button shows what the command model says.
+    static void verifyBoundToTheCommandModel(MainWindow& window) {
+        const quendra::CommandState commands = quendra::commandState(window.game().state());
+        for (const quendra::MainMenuEntry& entry : quendra::MainMenuEntries) {
+            const QString name =
+                QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size()));
+            const quendra::CommandEntry state = quendra::menuEntryState(commands, entry.objectName);
+            QAction* shown = action(window, name.toLatin1().constData());
+            QVERIFY2(shown, qPrintable(name));
+            QVERIFY2(shown->isVisible() == state.visible, qPrintable(name));
+            // Qt disables a hidden action.
+            QVERIFY2(shown->isEnabled() == (state.enabled && state.visible), qPrintable(name));
+            QVERIFY2(shown->isChecked() == state.checked, qPrintable(name));
+        }
+        const std::pair<const char*, quendra::CommandEntry> buttons[] = {
+            {"BU_ClearJetons", commands.BU_ClearJetons},
+            {"BU_LastBet", commands.BU_LastBet},
+            {"BU_Replay", commands.BU_Replay},
+            {"BU_Superkurzspiel", commands.BU_Superkurzspiel},
+        };
+        for (const auto& [name, state] : buttons) {
+            QCOMPARE(window.findChild<QPushButton*>(name)->isEnabled(), state.enabled);
+        }
+        QCOMPARE(window.findChild<QPushButton*>("BoGSSerie")->isEnabled(),
+                 commands.extendedBets[0]);
+        QCOMPARE(window.findChild<QPushButton*>("BoFinale")->isEnabled(), commands.extendedBets[3]);
+    }
+
 private slots:
     void init() { copyWheelFiles(); }
 
     void startsWithTheStoredTableAndWritesTheSettingsBack() {
-        quendra::app::QtSettingsStore store(home.filePath("settings.ini"));
-        store.write("Einstellungen", "Tisch", "1");
-        store.write("Daten", "DisplayCol", "1");
-        quendra::app::MainWindow window(store, home.path().toStdString());
+        auto store = freshStore();
+        store->write("Einstellungen", "Tisch", "1");
+        MainWindow window(*store, home.path().toStdString());
+        window.setStartScreenAllowed(false);
         window.show();
         QTRY_VERIFY(window.started());
         QCOMPARE(window.objectName(), QString("THaupt"));
         QCOMPARE(window.size(), QSize(978, 695));
         QVERIFY(!window.game().state().table.FrenchTable);
         QCOMPARE(window.game().state().table.PocketCount, 38);
+        QCOMPARE(window.findChild<QWidget*>("board")->geometry(), MainWindow::BoardGeometry);
+        QVERIFY(window.findChild<QWidget*>("wheel"));
+        QVERIFY(window.findChild<QWidget*>("strip"));
 
-        store.write("Einstellungen", "Tisch", "");
+        store->write("Einstellungen", "Tisch", "");
         window.close();
-        QCOMPARE(store.read("Einstellungen", "Tisch"), std::optional<std::string>("1"));
+        QCOMPARE(store->read("Einstellungen", "Tisch"), std::optional<std::string>("1"));
     }
 
     void aMissingWheelFileShowsError7AndClosesTheWindow() {
         QVERIFY(QFile::remove(home.filePath("EIGENPR.VER")));
-        quendra::app::QtSettingsStore store(home.filePath("settings-missing.ini"));
-        quendra::app::MainWindow window(store, home.path().toStdString());
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        window.setStartScreenAllowed(false);
         QString shown;
         QTimer watcher;
         QObject::connect(&watcher, &QTimer::timeout, [&shown] {
@@ -58,6 +125,94 @@ private slots:
         QTRY_VERIFY(!window.isVisible());
         QVERIFY(!window.started());
         QVERIFY(shown.endsWith("EIGENPR.VER\nInterne Steuerdatei nicht vorhanden!"));
+    }
+
+    void f2StartsAndF12PausesAndResumesTheGame() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        const quendra::GameState& state = window.game().state();
+        QCOMPARE(state.phase, TextKind::gkSpielstart);
+        verifyBoundToTheCommandModel(window);
+        QVERIFY(!window.findChild<QTimer*>("Spieltimer")->isActive());
+
+        QTest::keyClick(&window, Qt::Key_F2);
+        QCOMPARE(state.phase, TextKind::gkMakeBet);
+        QVERIFY(window.findChild<QTimer*>("Spieltimer")->isActive());
+        QVERIFY(!action(window, "Start1")->isEnabled());
+        QVERIFY(action(window, "SpielEnde1")->isEnabled());
+        verifyBoundToTheCommandModel(window);
+        // The timer fills the time bar.
+        auto* timeBar = window.findChild<quendra::app::TBalken*>("Spielablauf");
+        QTRY_VERIFY(timeBar->progress() > 0);
+        QCOMPARE(timeBar->maxValue(), state.TimeBarLimit);
+
+        QTest::keyClick(&window, Qt::Key_F12);
+        QCOMPARE(state.phase, TextKind::gkPause);
+        QVERIFY(state.UserPause);
+        QCOMPARE(window.windowTitle(), QString("Quendra (Pause)"));
+        QVERIFY(action(window, "Pause")->isChecked());
+        QVERIFY(!window.findChild<QTimer*>("Spieltimer")->isActive());
+        verifyBoundToTheCommandModel(window);
+
+        QTest::keyClick(&window, Qt::Key_F12);
+        QCOMPARE(state.phase, TextKind::gkMakeBet);
+        QCOMPARE(window.windowTitle(), QString("Quendra"));
+        QVERIFY(!action(window, "Pause")->isChecked());
+        window.close();
+    }
+
+    void theLanguageSwitchesMenusButtonsAndLabelsAtRunTime() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QCOMPARE(action(window, "SpielEnde1")->text(), QString("Spiel Ende"));
+        QCOMPARE(window.findChild<QPushButton*>("BoGSSerie")->text(), QString("große Serie"));
+
+        window.game().state().settings.Language = 1;
+        window.refresh();
+        QCOMPARE(action(window, "SpielEnde1")->text(), QString("Stop Game"));
+        QCOMPARE(action(window, "StatRcksetzung1")->text(), QString("Reset of statistics"));
+        QCOMPARE(window.findChild<QPushButton*>("BU_ClearJetons")->text(), QString("Clear Jetons"));
+        QCOMPARE(window.findChild<QPushButton*>("BU_LastBet")->text(), QString("Same bet"));
+        QCOMPARE(window.findChild<QPushButton*>("BoGSSerie")->text(), QString("big series"));
+        QCOMPARE(window.findChild<QLabel*>("LaSp2")->text(), QString("Player 2"));
+        QCOMPARE(window.findChild<quendra::app::TBalken*>("Guthaben1")->spracheKind(),
+                 quendra::Language::English);
+        window.close();
+    }
+
+    void theSuperShortGamePlaysItsCoupsInBatchesAndEndsAtItsTarget() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        quendra::Game& game = window.game();
+        quendra::SuperShortGameOn(game, 500);
+        window.refresh();
+        QVERIFY(window.findChild<QLabel*>("SuperkurzAktivtext")->isVisible());
+        QVERIFY(action(window, "Superkurzspiel")->isChecked());
+        // 500 coups at one per 25 ms tick would take 12.5 s.
+        QTRY_VERIFY_WITH_TIMEOUT(!game.state().superShortRunning(), 5000);
+        QCOMPARE(game.state().statistics.StatHowOften[200], 500);
+        QCOMPARE(game.state().phase, TextKind::gkMakeBet);
+        QVERIFY(!window.findChild<QLabel*>("SuperkurzAktivtext")->isVisible());
+        QCOMPARE(window.findChild<QLabel*>("B_Cups")->text(), QString("500"));
+        window.close();
+    }
+
+    void f10StopsARunningSuperShortGame() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        quendra::SuperShortGameOn(window.game(), 0);
+        window.refresh();
+        // Not waited for: a few batches reach the statistics' limit of 32000 coups and its box.
+        QTest::keyClick(&window, Qt::Key_F10);
+        QVERIFY(!window.game().state().superShortRunning());
+        QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
+        window.close();
     }
 };
 

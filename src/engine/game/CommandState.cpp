@@ -37,6 +37,12 @@ CommandState commandState(const GameState& state) {
     commands.Superkurzspiel = entry(running, superShort);
     commands.BU_Superkurzspiel = commands.Superkurzspiel;
 
+    const AnalysisState& analysis = state.permanence.analysis;
+    commands.LadeADatei = entry(true, analysis.LadeADateiChecked);
+    commands.Dateiaddieren = entry(analysis.analysisEntriesEnabled);
+    commands.APermanenz1 = commands.Dateiaddieren;
+    commands.AStatistik1 = commands.Dateiaddieren;
+
     commands.BU_ClearJetons = entry(running && bets.clearChips);
     commands.BU_LastBet = entry(bets.lastBet);
     commands.lastBetHint = bets.lastBetHint;

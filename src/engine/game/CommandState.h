@@ -33,6 +33,12 @@ struct CommandState {
     CommandEntry BU_Replay;
     CommandEntry Superkurzspiel;
     CommandEntry BU_Superkurzspiel;
+    // Menu "Analyse": "Datei laden ..." is ticked while analysis data is loaded; the other three
+    // wait for a successful load.
+    CommandEntry LadeADatei;
+    CommandEntry Dateiaddieren;
+    CommandEntry APermanenz1;
+    CommandEntry AStatistik1;
     // The menus Statistik, Analyse, Files, Permanenz and Spielfunktionen as a whole: held while
     // the wins are counted out.
     bool menus = true;

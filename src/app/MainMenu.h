@@ -1,0 +1,38 @@
+// The main window's menu bar, built from the engine's menu table: one action per entry, named
+// after the entry, with its shortcut; captions follow the language, states the command model.
+#pragma once
+
+#ifndef Q_MOC_RUN
+#include "game/MainMenu.h"
+#endif
+
+#include <QHash>
+#include <QString>
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace quendra::app {
+
+class MainMenu {
+public:
+    // Fills the menu bar; the actions belong to the bar's menus.
+    explicit MainMenu(QMenuBar* bar);
+
+    // The entry's action; null for a name the table does not hold.
+    QAction* action(const QString& objectName) const { return actions_.value(objectName); }
+    QMenu* menu(MainMenuId id) const { return menus_[static_cast<std::size_t>(id)]; }
+
+    void retranslate(Language language);
+    // Enabled, ticked and shown as the command model says.
+    void apply(const CommandState& commands);
+
+private:
+    std::array<QMenu*, MainMenuCount> menus_{};
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QAction*> separatorsBefore_;
+};
+
+} // namespace quendra::app
