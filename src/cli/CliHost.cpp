@@ -1,5 +1,7 @@
 #include "CliHost.h"
 
+#include "text/Windows1252.h"
+
 #include <ctime>
 #include <ostream>
 
@@ -46,8 +48,15 @@ std::string oneLine(std::string_view text) {
 } // namespace
 
 std::string messageLine(const MessageBoxData& box) {
-    return std::string(kindWord(box.kind)) + " " + std::to_string(box.number) + ": " +
-           oneLine(box.text);
+    std::string line(kindWord(box.kind));
+    // The data display of MESSAGE has no number.
+    if (box.kind != MessageKind::DataDisplay) {
+        line += " " + std::to_string(box.number);
+    }
+    // A data display shows texts of the system file, which is Windows-1252.
+    const std::string text =
+        box.kind == MessageKind::DataDisplay ? utf8OrWindows1252(box.text) : box.text;
+    return line + ": " + oneLine(text);
 }
 
 void CliHost::showMessage(const MessageBoxData& box) {

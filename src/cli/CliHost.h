@@ -9,7 +9,8 @@
 
 namespace quendra::cli {
 
-// "error 8: text", each line break of the text written as " | ".
+// "error 8: text", "system 51: text", "display: text", each line break of the text written as
+// " | ".
 std::string messageLine(const MessageBoxData& box);
 
 class CliHost : public Host {

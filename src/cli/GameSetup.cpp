@@ -1,6 +1,7 @@
 #include "GameSetup.h"
 
 #include "game/StartUp.h"
+#include "systemplay/SystemTurn.h"
 
 #include <cstdlib>
 #include <system_error>
@@ -31,6 +32,7 @@ std::unique_ptr<Game> newGame(Host& host, const std::filesystem::path& programFo
                               std::optional<std::uint64_t> seed, std::optional<int> language) {
     auto game = seed ? std::make_unique<Game>(host, *seed) : std::make_unique<Game>(host);
     initialiseGameState(game->state(), programFolder);
+    installSystemPlay(*game);
     if (language) {
         game->state().settings.Language = *language;
     }

@@ -34,12 +34,14 @@ void resumeSuperShortGame(Game& game) {
     SuperShortGameOn(game, 0);
 }
 
+// The order a user follows: the load menu, Start, the system-play menu (offered once a game
+// runs).
 bool setUpGame(Game& game, const SettingsStore& store, const SimulateOptions& options) {
-    if (!startGameWindow(game, store) || !setUpLoadFiles(game, options)) {
+    if (!startGameWindow(game, store) || !setUpLoadFiles(game, options) || !StartGame(game)) {
         return false;
     }
     activateSystems(game, options);
-    return StartGame(game);
+    return true;
 }
 
 } // namespace
@@ -83,9 +85,9 @@ int runSimulate(std::span<const std::string> args, std::ostream& out, std::ostre
         return 0;
     }
     MemorySettingsStore store;
-    auto usage = systemPlayUsage(options);
+    auto usage = simulationSettings(options, store);
     if (!usage) {
-        usage = simulationSettings(options, store);
+        usage = systemPlayUsage(options, store);
     }
     if (usage) {
         return reportUsage(err, "simulate", *usage);

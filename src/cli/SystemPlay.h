@@ -4,16 +4,20 @@
 
 #include "Options.h"
 #include "game/Game.h"
+#include "settings/SettingsStore.h"
 
 #include <optional>
 
 namespace quendra::cli {
 
-// Wrong usage when system play is asked for but cannot be offered.
-std::optional<UsageError> systemPlayUsage(const SimulateOptions& options);
+// Wrong usage: a system or protocol file for a player who does not take part under the
+// settings the game will read (the menu offers only the players taking part).
+std::optional<UsageError> systemPlayUsage(const SimulateOptions& options,
+                                          const SettingsStore& store);
 
-// The system files in player order, then the protocol files in player order, then the first
-// runs in player order, so the first bets stand before the first coup.
+// The system-play menu of a started game: the system files in player order, then the protocol
+// files in player order (warning 1 for a player without an active system), OK, and the
+// system-set timer's first runs in player order, so the first bets stand before the first coup.
 void activateSystems(Game& game, const SimulateOptions& options);
 
 } // namespace quendra::cli

@@ -86,6 +86,11 @@ TEST(Cli, WrongUsageGivesExitCode2AndOneLineWithTheReason) {
         {{"simulate", "--load", "a", "--start", "fix:x"}, "expected normal, fix:N"},
         {{"simulate", "--load", "a", "--start", "attacks:51:10"}, "expected normal"},
         {{"simulate", "--coups", "5", "--system", "5=a.syf"}, "PLAYER=FILE"},
+        {{"simulate", "--coups", "5", "--system", "1=a", "--system", "1=b"},
+         "--system for player 1 given more than once"},
+        {{"simulate", "--coups", "5", "--protocol", "2=a.out"}, "player 2 does not take part"},
+        {{"simulate", "--coups", "5", "--set", "Spieleranzahl=2", "--system", "3=a.syf"},
+         "player 3 does not take part (players: 2)"},
         {{"simulate", "--coups", "5", "--json=1"}, "--json takes no value"},
         {{"simulate", "--coups", "5", "extra"}, "unexpected argument extra"},
         {{"simulate", "--load", "a", "--follow", "1", "--follow", "2", "--follow", "3", "--follow",
@@ -296,6 +301,69 @@ TEST_F(CliCommand, ConvertAsksBeforeOverwritingTheBackupAndConvertsOnYes) {
     EXPECT_TRUE(std::filesystem::exists(files / "perm/sav/H1.TXT"));
 }
 
+std::string fixtureSystem() {
+    return (std::filesystem::path(QUENDRA_FIXTURES_DIR) / "systemplay" / "worked_example.SYF")
+        .string();
+}
+
+TEST_F(CliCommand, AProtocolForAPlayerWithoutASystemShowsWarning1) {
+    CliRun r = simulate({"--coups", "4", "--players", "2", "--system", "1=" + fixtureSystem(),
+                         "--protocol", "2=" + files.path().string() + "/P2", "--json"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "warning 1: Bitte zuerst Systemspieldatei aktivieren!\n");
+    EXPECT_FALSE(std::filesystem::exists(files / "P2.OUT"));
+    EXPECT_NE(r.out.find("\"system_active\":true},{\"player\":2,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"coups_with_stake\":4,"), std::string::npos)
+        << "the first bets stand before the first coup";
+}
+
+TEST_F(CliCommand, TheDataDisplayOfASystemIsOneLineAndTheGameGoesOn) {
+    const std::string system = file("M.SYF", "ST:\r\nMESSAGE ON;\r\nMESSAGE(CO01);\r\n");
+    CliRun r = simulate({"--coups", "5", "--system", "1=" + system, "--json"});
+    EXPECT_EQ(r.code, 0);
+    std::string displays;
+    for (int run = 0; run < 6; ++run) {
+        displays += "display: Spieler: 1 | Datei : M.SYF |  | CO01 :  0\n";
+    }
+    EXPECT_EQ(r.err, displays) << "the first run and one run per coup";
+    EXPECT_EQ(r.out.rfind("{\"coups\":5,", 0), 0u);
+
+    const std::string text = file("G.SYF", "ST:\r\nMESSAGE ON;\r\nMESSAGE('Gr\xFC\xDF"
+                                           "e');\r\n");
+    CliRun umlauts = simulate({"--coups", "1", "--system", "1=" + text});
+    EXPECT_EQ(umlauts.err.substr(0, umlauts.err.find('\n')),
+              "display: Spieler: 1 | Datei : G.SYF |  | GRüßE | ")
+        << "the system file's Windows-1252 is written as UTF-8";
+}
+
+TEST_F(CliCommand, ASystemsPauseShowsNothingAndAtTheLoadEndNoInfo13WhileASystemPlays) {
+    std::string pausing = readFile(fixtureSystem());
+    pausing.replace(pausing.find("STMAX(E,"), 8, "STMAX(P,");
+    const std::string system = file("P.SYF", pausing);
+    const std::string perm =
+        (std::filesystem::path(QUENDRA_FIXTURES_DIR) / "systemplay" / "worked_example.INP")
+            .string();
+    CliRun goesOn = simulate({"--load", perm, "--system", "1=" + system, "--coups", "14", "--set",
+                              "StopLade=1", "--json"});
+    EXPECT_EQ(goesOn.err, "");
+    EXPECT_EQ(goesOn.out.rfind("{\"coups\":14,", 0), 0u) << goesOn.out;
+    EXPECT_NE(goesOn.out.find("\"system_active\":true"), std::string::npos);
+
+    CliRun toTheEnd =
+        simulate({"--load", perm, "--system", "1=" + system, "--set", "StopLade=1", "--json"});
+    EXPECT_EQ(toTheEnd.err, "");
+    EXPECT_EQ(toTheEnd.out.rfind("{\"coups\":10,", 0), 0u) << toTheEnd.out;
+}
+
+TEST_F(CliCommand, AnErrorOfASystemStopsItsPlayerButNotTheGame) {
+    const std::string system = file("BAD.SYF", "ST:\r\nSZ 1, EC03;\r\n");
+    CliRun r = simulate({"--coups", "3", "--system", "1=" + system, "--json"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "system 4: Systemspielfile 1:2 Keine gültige SZ Aktion! | Soll das "
+                     "Systemspielfile geöffnet werden?\n");
+    EXPECT_EQ(r.out, summary(3, 3));
+}
+
 // The built executable, its streams captured in files.
 struct ExeRun {
     int code;
@@ -332,6 +400,40 @@ TEST_F(CliCommand, TheBuiltExecutableSimulatesAndAnalysesEndToEnd) {
     ExeRun usage = runExe(files, "simulate");
     EXPECT_EQ(usage.code, 2);
     EXPECT_EQ(lineCount(usage.err), 1);
+}
+
+TEST_F(CliCommand, TheBuiltExecutablePlaysASystemWithItsProtocolAndMessages) {
+    const std::filesystem::path fixtures =
+        std::filesystem::path(QUENDRA_FIXTURES_DIR) / "systemplay";
+    const std::string perm = (fixtures / "worked_example.INP").string();
+    const std::string system = (fixtures / "worked_example.SYF").string();
+    std::filesystem::copy_file(system, files / "DOUBLE.SYF");
+    ExeRun r = runExe(files, "simulate --home '" + home.path().string() + "' --load '" + perm +
+                                 "' --system '1=" + (files / "DOUBLE.SYF").string() +
+                                 "' --protocol '1=" + (files / "DOUBLE").string() + "' --json");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "system 51: Abbruch bei Spieler1: |  STmax wurde erreicht!\n");
+    EXPECT_EQ(r.out, "{\"coups\":10,\"stat_total\":10,\"players\":[{\"player\":1,\"capital\":"
+                     "1939,\"start_capital\":2000,\"total_staked\":71,\"coups_with_stake\":10,"
+                     "\"coups_won\":2,\"coups_lost\":8,\"minimum\":-61,\"maximum\":2,"
+                     "\"average\":-10,\"system_active\":false}]}\n");
+    const std::string protocol = " GZ     Gew/Ver     Gesetzt    Guthaben   " +
+                                 (files / "DOUBLE.SYF").string() + "\r\n" + std::string(39, '-') +
+                                 "\r\n" + std::string(42, ' ') +
+                                 "Spielbank Wiesbaden, Tisch 1\r\n"
+                                 "  3           1           1        2001   " +
+                                 perm +
+                                 "\r\n"
+                                 "  2          -1           1        2000   \r\n"
+                                 "  4          -2           2        1998   \r\n"
+                                 "  5           4           4        2002   \r\n"
+                                 "  6          -1           1        2001   \r\n"
+                                 "  8          -2           2        1999   \r\n"
+                                 " 10          -4           4        1995   \r\n"
+                                 " 11          -8           8        1987   \r\n"
+                                 " 13         -16          16        1971   \r\n"
+                                 " 15         -32          32        1939   \r\n";
+    EXPECT_EQ(readFile(files / "DOUBLE.OUT"), protocol);
 }
 
 } // namespace

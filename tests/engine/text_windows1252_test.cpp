@@ -25,5 +25,34 @@ TEST(Windows1252, MapsAsciiLatin1AndTheHighControlRange) {
     }
 }
 
+TEST(Windows1252, AMixedTextIsKeptWhenItIsUtf8AndReadAsWindows1252Otherwise) {
+    struct Case {
+        std::string in;
+        bool utf8;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"Gr\xC3\xBC\xC3\x9F"
+         "e \xE2\x82\xAC",
+         true,
+         "Gr\xC3\xBC\xC3\x9F"
+         "e \xE2\x82\xAC"},
+        {"Gr\xFC\xDF"
+         "e",
+         false,
+         "Gr\xC3\xBC\xC3\x9F"
+         "e"},
+        {"\xC0\xAF", false, "\xC3\x80\xC2\xAF"},                                 // overlong "/"
+        {"\xED\xA0\x80", false, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},                 // a surrogate
+        {"\xF4\x90\x80\x80", false, "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"}, // above U+10FFFF
+        {"\xE2\x82", false, "\xC3\xA2\xE2\x80\x9A"},                             // cut short
+        {"\xF0\x9F\x8E\xB2", true, "\xF0\x9F\x8E\xB2"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(isUtf8(c.in), c.utf8) << c.in;
+        EXPECT_EQ(utf8OrWindows1252(c.in), c.out) << c.in;
+    }
+}
+
 } // namespace
 } // namespace quendra

@@ -11,4 +11,12 @@ namespace quendra {
 // 0x90, 0x9D) become the control characters of the same value, as the system's conversion does.
 std::string windows1252ToUtf8(std::string_view text);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing above
+// U+10FFFF).
+bool isUtf8(std::string_view text);
+
+// A text that mixes the program's own UTF-8 with lines of a file: kept when it is UTF-8 as it
+// stands, else read as Windows-1252 (the file's bytes made it invalid).
+std::string utf8OrWindows1252(std::string_view text);
+
 } // namespace quendra
