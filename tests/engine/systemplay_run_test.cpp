@@ -143,6 +143,22 @@ TEST(SystemRun, TheCoupsResultChoosesTheWinOrTheLossSectionAndAnEvenCoupNeither)
     EXPECT_EQ(g.player(1).BetSum, 0);
 }
 
+TEST(SystemRun, InTheRealModeAmountsAreCurrencyUnitsAsTheyStand) {
+    SystemPlayGame g;
+    g.state().settings.ShowReal = true;
+    g.state().settings.PieceValue = 5;
+    g.activate(1, g.writeSystem("REAL.SYF", "ST:\r\nSZ STMAX(V(10)), EI1(3), EC03;\r\nAL:\r\n"
+                                            "SZ EI1(3), EC03;\r\n"));
+    EXPECT_EQ(g.stakeOn(1, "EC03"), 3);
+    EXPECT_EQ(g.player(1).BetSum, 3);
+    g.coup(Black);
+    g.coup(Black);
+    g.coup(Black);
+    EXPECT_TRUE(g.systemMessages().empty()) << "9 lost: above the limit of 10";
+    g.coup(Black);
+    EXPECT_EQ(g.systemMessages(), std::vector<int>{SystemMessage::LossLimit});
+}
+
 TEST(SystemRun, TheArgumentTableHoldsExactlyTheBetsOfTheLastRunThatPlacedAny) {
     SystemPlayGame g;
     g.activate(1, g.writeSystem("AG.SYF", "ST:\r\nSZ CO01(1);\r\n"

@@ -287,5 +287,23 @@ TEST(BetCatalogue, TableSizesAndNumberTexts) {
     EXPECT_EQ(numberText(36), "36");
 }
 
+TEST(BetCatalogue, TheFieldsCoveringANumberAreThoseThatCoverIt) {
+    for (TableType table : {TableType::French, TableType::American}) {
+        for (int number = -1; number <= DoubleZero + 1; ++number) {
+            std::vector<BetField> expected;
+            for (int k = 0; k < BetKindCount; ++k) {
+                const auto kind = static_cast<BetKind>(k);
+                for (int i = firstIndex(kind); i <= lastIndex(kind); ++i) {
+                    if (fieldCovers(table, BetField{kind, i}, number)) {
+                        expected.push_back(BetField{kind, i});
+                    }
+                }
+            }
+            const std::span<const BetField> covering = fieldsCovering(table, number);
+            EXPECT_EQ(std::vector<BetField>(covering.begin(), covering.end()), expected) << number;
+        }
+    }
+}
+
 } // namespace
 } // namespace quendra

@@ -92,17 +92,19 @@ void releasePrisoners(GameState& state, int number, Wins& wins) {
     prison.Prison2Active = false;
 }
 
+// Only the fields covering the number can win: they are looked at, not the whole board.
 void payWinningFields(GameState& state, Player& player, int number, std::int64_t& win) {
     const TableType table = state.table.type();
     const TipRule tip = tipRuleOf(state.settings);
     const bool withStake = state.settings.WinPiecesToProfit;
-    player.board.forEach([&](BetField field, FieldBet& bet) {
-        if (!bet.placed || bet.amount < 1 || !fieldCovers(table, field, number)) {
-            return;
+    for (const BetField field : fieldsCovering(table, number)) {
+        FieldBet& bet = player.board.at(field);
+        if (!bet.placed || bet.amount < 1) {
+            continue;
         }
         win += std::int64_t{bet.amount} * payoutFactor(table, field, tip, withStake);
         bet.stays = !withStake;
-    });
+    }
 }
 
 } // namespace
@@ -161,9 +163,11 @@ void ReturnReleasedPrisoners(Game& game) {
 }
 
 std::int32_t coupNetResult(const Player& player) {
-    // Without a stake nothing can stay; this spares the players who did not bet a scan of their
-    // board in every coup of the super-short game.
-    const std::int64_t staying = player.BetSum == 0 ? 0 : player.board.stayingStakes();
+    // Only a field that won stays (the boards are cleared after every coup), so without a stake
+    // or without a win nothing can stay; this spares those players a scan of their board in
+    // every coup of the super-short game.
+    const bool mayStay = player.BetSum != 0 && player.CoupWin != 0;
+    const std::int64_t staying = mayStay ? player.board.stayingStakes() : 0;
     const std::int64_t taken = std::int64_t{player.BetSum} - staying;
     return clampAmount(std::int64_t{player.CoupWin} - taken);
 }

@@ -12,7 +12,7 @@ namespace {
 // Far more files than four players use; beyond it the list starts afresh.
 constexpr std::size_t EntryLimit = 32;
 
-std::optional<SystemFileStamp> examine(const std::string& file) {
+std::optional<SystemFileStamp> examine(const std::filesystem::path& file) {
     std::error_code error;
     const std::filesystem::file_time_type time = std::filesystem::last_write_time(file, error);
     if (error) {
@@ -34,13 +34,14 @@ SystemFileCache::Entry& SystemFileCache::entry(const std::string& file) {
     }
     Entry& added = entries_.emplace_back();
     added.file = file;
+    added.path = file;
     return added;
 }
 
 std::optional<SystemFileStamp> SystemFileCache::stamp(const std::string& file) {
     Entry& e = entry(file);
     if (e.round != round_) {
-        e.stamp = examine(file);
+        e.stamp = examine(e.path);
         e.round = round_;
     }
     return e.stamp;

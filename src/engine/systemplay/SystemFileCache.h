@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -37,7 +38,8 @@ public:
 private:
     struct Entry {
         std::string file;
-        std::uint64_t round = 0; // the round of `stamp`; 0 when never examined
+        std::filesystem::path path; // the same, made once
+        std::uint64_t round = 0;    // the round of `stamp`; 0 when never examined
         std::optional<SystemFileStamp> stamp;
         std::optional<SystemFileStamp> stepsStamp; // the stamp `steps` were read at
         SystemSteps steps;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace quendra {
 namespace {
@@ -339,6 +340,34 @@ int payoutFactor(TableType table, BetField field, TipRule tip, bool withStake) {
         net -= 1;
     }
     return withStake ? net + 1 : net;
+}
+
+namespace {
+
+using CoveringFields = std::array<std::vector<BetField>, DoubleZero + 1>;
+
+CoveringFields coveringFieldsOf(TableType table) {
+    CoveringFields covering;
+    for (int k = 0; k < BetKindCount; ++k) {
+        const auto kind = static_cast<BetKind>(k);
+        for (int i = firstIndex(kind); i <= lastIndex(kind); ++i) {
+            for (int number : numbersCovered(table, BetField{kind, i})) {
+                covering[static_cast<std::size_t>(number)].push_back(BetField{kind, i});
+            }
+        }
+    }
+    return covering;
+}
+
+} // namespace
+
+std::span<const BetField> fieldsCovering(TableType table, int number) {
+    static const CoveringFields french = coveringFieldsOf(TableType::French);
+    static const CoveringFields american = coveringFieldsOf(TableType::American);
+    if (number < 0 || number > DoubleZero) {
+        return {};
+    }
+    return (table == TableType::French ? french : american)[static_cast<std::size_t>(number)];
 }
 
 } // namespace quendra

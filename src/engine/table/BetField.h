@@ -74,6 +74,9 @@ bool fieldPresent(TableType table, BetField field);
 // field is not present on the table.
 std::span<const int> numbersCovered(TableType table, BetField field);
 bool fieldCovers(TableType table, BetField field, int number);
+// Every field of the catalogue that covers the number (0-37) on the table, in catalogue order;
+// empty for any other number.
+std::span<const BetField> fieldsCovering(TableType table, int number);
 
 // `TipRule` setting: the piece for the croupiers lowers the payout of plein / cheval. A stored
 // value other than 1 or 2 counts as Off.
