@@ -315,6 +315,23 @@ TEST(SystemRun, RiseMaximumUnderAOrSResetsAndShowsTheResetInformationOnlyWithP) 
     }
 }
 
+TEST(SystemRun, RiseMaximumUnderSWithRAndAFollowFileSkipsToItAndRestarts) {
+    SystemPlayGame g;
+    g.state().settings.FollowLoadFiles[0] = g.folder.write("SYSIN/B.INP", "10\r\n").string();
+    g.loadPermanence("A.INP", "2\r\n4\r\n6\r\n8\r\n");
+    g.activate(1, g.writeSystem("MAX.SYF", "ST:\r\nSZ STMAX(S(ST1(CO05)),R);\r\n"
+                                           "SZ ST1(1,2), EI1(ST1(1)), EC03;\r\n"
+                                           "AL:\r\nSZ EI1(ST1(+1)), EC03;\r\n"));
+    g.coup();               // 2: step 2
+    EXPECT_EQ(g.coup(), 4); // passes the maximum: the table stays at its last step
+    EXPECT_TRUE(g.systemMessages().empty());
+    EXPECT_EQ(g.player(1).system.RiseStep[1], 2);
+    EXPECT_EQ(g.stakeOn(1, "EC03"), 2);
+    EXPECT_FALSE(g.player(1).StartDone);
+    EXPECT_EQ(g.coup(), 10) << "the rest of A.INP is skipped";
+    EXPECT_TRUE(g.player(1).StartDone);
+}
+
 TEST(SystemRun, ThePermanenceEndStopsWithLOrRestartsWithLAndN) {
     for (const LimitCase& c : {LimitCase{"L", {SystemMessage::PermanenceEnd}, false},
                                LimitCase{"L,N", {}, true}, LimitCase{"P", {}, true}}) {
