@@ -26,6 +26,8 @@
 #include "settings/SettingsIo.h"
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
+#include "systemplay/SystemPlayers.h"
+#include "systemplay/SystemTurn.h"
 #include "tournament/Tournament.h"
 
 #include <QAction>
@@ -43,6 +45,8 @@ namespace quendra::app {
 namespace {
 
 constexpr int SpieltimerInterval = 25;
+// The one-shot timer that places the first bets of newly activated system players.
+constexpr int SystemSetTimerInterval = 10;
 // Coups of the super-short game played between two looks at the clock.
 constexpr int SuperShortTicksPerLook = 8;
 
@@ -103,6 +107,7 @@ MainWindow::MainWindow(SettingsStore& store, const std::filesystem::path& progra
     setObjectName("THaupt");
     setWindowTitle(qText(ProductName));
     initialiseGameState(game_.state(), programFolder);
+    installSystemPlay(game_);
     menu_ = new MainMenu(menuBar());
     auto* central = new QWidget(this);
     central->setObjectName("centralWidget");
@@ -348,6 +353,18 @@ void MainWindow::refresh() {
     showBars();
     refreshViews();
     syncGameTimer();
+    scheduleFirstSystemBets();
+}
+
+void MainWindow::scheduleFirstSystemBets() {
+    if (!game_.state().systemPlay.SystemSetTimerOn || firstBetsScheduled_) {
+        return;
+    }
+    firstBetsScheduled_ = true;
+    QTimer::singleShot(SystemSetTimerInterval, this, [this] {
+        firstBetsScheduled_ = false;
+        command([this] { SystemSetTimerTick(game_); });
+    });
 }
 
 void MainWindow::retranslate() {

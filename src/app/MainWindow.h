@@ -84,6 +84,7 @@ private:
     void showCommands();
     void refreshViews();
     void syncGameTimer();
+    void scheduleFirstSystemBets();
     void showPlaceholder(const QString& entry);
     void playSuperShortBatch();
 
@@ -119,6 +120,7 @@ private:
     QLabel* selNumDisp_ = nullptr;
     QLabel* matrixStatus_ = nullptr;
     QTimer* spieltimer_;
+    bool firstBetsScheduled_ = false;
     std::optional<Language> shownLanguage_;
     bool startUpScheduled_ = false;
     bool started_ = false;

@@ -7,6 +7,7 @@
 #include "game/CommandState.h"
 #include "game/MainMenu.h"
 #include "game/SuperShortGame.h"
+#include "systemplay/SystemPlayers.h"
 
 #include <QAction>
 #include <QLabel>
@@ -230,6 +231,28 @@ private slots:
         QCOMPARE(game.state().phase, TextKind::gkMakeBet);
         QVERIFY(!window.findChild<QLabel*>("SuperkurzAktivtext")->isVisible());
         QCOMPARE(window.findChild<QLabel*>("B_Cups")->text(), QString("500"));
+        window.close();
+    }
+
+    void aSystemActivatedByTheMenuPlacesItsFirstBetsThroughTheOneShotTimer() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        const QString file = home.filePath("EVEN.SYF");
+        QFile system(file);
+        QVERIFY(system.open(QIODevice::WriteOnly));
+        system.write("ST:\r\nSZ EI1(1), EC03;\r\nAL:\r\nSZ EI1(1), EC03;\r\n");
+        system.close();
+
+        quendra::Game& game = window.game();
+        quendra::SystemPlayMenu menu = quendra::OpenSystemPlayMenu(game);
+        quendra::SystemFileChosen(game, menu, 1, file.toStdString());
+        quendra::SystemfilemenuOKClick(game, menu);
+        quendra::CloseSystemPlayMenu(game, menu);
+        QVERIFY(game.state().systemPlay.SystemSetTimerOn);
+        QTRY_VERIFY(!game.state().systemPlay.SystemSetTimerOn);
+        QCOMPARE(game.state().player(1).BetSum, 1);
         window.close();
     }
 
