@@ -1,5 +1,5 @@
 // Coups settled per second: one player with ten stakes, the ball going round the whole wheel.
-#include "SilentHost.h"
+#include "BenchSupport.h"
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
 #include "bets/Settlement.h"

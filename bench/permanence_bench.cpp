@@ -1,6 +1,6 @@
 // Permanence files: counting the coups of a 50 MB load file (the load menu counts every listed
 // file) and analysing a 32000-coup file (the analysis menu's "Datei laden ...").
-#include "SilentHost.h"
+#include "BenchSupport.h"
 #include "game/Game.h"
 #include "permanence/AnalysisLoader.h"
 #include "permanence/CoupCounter.h"

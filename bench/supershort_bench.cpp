@@ -1,6 +1,6 @@
 // Coups per second of the super-short game: one player on the French table re-buys ten stakes
 // every coup with Replay, extended statistics on.
-#include "SilentHost.h"
+#include "BenchSupport.h"
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
 #include "game/GameCommands.h"
@@ -41,13 +41,7 @@ void BM_SuperShortReplayTenStakes(benchmark::State& bench) {
     setUpGame(*game);
     quendra::GameState& state = game->state();
     for (auto _ : bench) {
-        quendra::SpieltimerTick(*game);
-        // The statistics stop counting at 32000 coups; starting them again keeps every coup's
-        // full work in the measurement.
-        if (state.SpielerStatPos == 30000) {
-            quendra::Stat_EndGame(state.statistics);
-            state.SpielerStatPos = 0;
-        }
+        quendra::bench::playCountedCoup(*game);
     }
     if (!state.superShortRunning() || state.player(1).BetSum != 10) {
         bench.SkipWithError("the super-short game stopped or lost its stakes");

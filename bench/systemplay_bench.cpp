@@ -1,6 +1,7 @@
 // Coups per second of the super-short game with system players: each plays the doubling on red
 // from its system file on disk, on the French table. The file is examined every coup, so a
 // change on disk would still take effect at the next one.
+#include "BenchSupport.h"
 #include "game/GameCommands.h"
 #include "game/StartUp.h"
 #include "game/SuperShortGame.h"
@@ -16,15 +17,7 @@
 
 namespace {
 
-// A host without windows: no boxes, no waits, no drawing.
-class SilentHost : public quendra::Host {
-public:
-    void showMessage(const quendra::MessageBoxData&) override {}
-    bool askQuestion(const quendra::MessageBoxData&) override { return false; }
-    void wait(int) override {}
-    void changed(quendra::Change) override {}
-    std::chrono::system_clock::time_point now() const override { return {}; }
-};
+using quendra::bench::SilentHost;
 
 // The doubling on red: one rise table, one bet per coup.
 constexpr const char* Doubling = "(* doubling on red *)\r\n"
@@ -91,13 +84,7 @@ void BM_SystemPlay(benchmark::State& bench) {
     setUpGame(*game, folder, players, files);
     quendra::GameState& state = game->state();
     for (auto _ : bench) {
-        quendra::SpieltimerTick(*game);
-        // The statistics stop counting at 32000 coups; starting them again keeps every coup's
-        // full work in the measurement.
-        if (state.SpielerStatPos == 30000) {
-            quendra::Stat_EndGame(state.statistics);
-            state.SpielerStatPos = 0;
-        }
+        quendra::bench::playCountedCoup(*game);
     }
     for (int p = 1; p <= players; ++p) {
         if (!state.player(p).sys.SystemActive || state.player(p).BetSum < 1) {
