@@ -10,6 +10,7 @@
 #include "PlayerPanelWidget.h"
 #include "TAboutBox.h"
 #include "TBalken.h"
+#include "TSystemspielmenu.h"
 #include "Tstart_bildschirm.h"
 #include "WheelView.h"
 #include "bets/ClearBoard.h"
@@ -205,6 +206,7 @@ void MainWindow::connectCommands() {
         {"Replay1", &MainWindow::Replay1Click},
         {"Superkurzspiel", &MainWindow::SuperkurzspielClick},
         {"StatRcksetzung1", &MainWindow::StatRcksetzung1Click},
+        {"Systemspiel1", &MainWindow::Systemspiel1Click},
         {"HilfeInhalt1", &MainWindow::HilfeInhalt1Click},
         {"About1", &MainWindow::AboutClick},
     };
@@ -472,6 +474,14 @@ void MainWindow::SuperkurzspielClick() {
 
 void MainWindow::StatRcksetzung1Click() {
     command([this] { StatisticsResetClick(game_); });
+}
+
+void MainWindow::Systemspiel1Click() {
+    // The menu pauses the game while it is open; its OK may start the system-set timer.
+    command([this] {
+        TSystemspielmenu menu(game_, this);
+        menu.exec();
+    });
 }
 
 void MainWindow::Turnierspielstarten1Click() {

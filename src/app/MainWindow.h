@@ -95,6 +95,7 @@ private:
     void Replay1Click();
     void SuperkurzspielClick();
     void StatRcksetzung1Click();
+    void Systemspiel1Click();
     void Turnierspielstarten1Click();
     void Turnierspielstoppen1Click();
     void HilfeInhalt1Click();

@@ -12,9 +12,13 @@ namespace quendra::apptest {
 
 class TestHost : public Host {
 public:
-    void showMessage(const MessageBoxData& box) override { messages.push_back(box.number); }
+    void showMessage(const MessageBoxData& box) override {
+        messages.push_back(box.number);
+        kinds.push_back(box.kind);
+    }
     bool askQuestion(const MessageBoxData& box) override {
         messages.push_back(box.number);
+        kinds.push_back(box.kind);
         return false;
     }
     void wait(int) override {}
@@ -27,6 +31,7 @@ public:
     std::chrono::system_clock::time_point now() const override { return {}; }
 
     std::vector<int> messages;
+    std::vector<MessageKind> kinds;
     std::function<void(Change)> onChange;
     std::optional<int> picked;
 };

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "QtSettingsStore.h"
 #include "TBalken.h"
+#include "TSystemspielmenu.h"
 #include "game/CommandState.h"
 #include "game/MainMenu.h"
 #include "game/SuperShortGame.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,6 +21,7 @@
 
 using quendra::TextKind;
 using quendra::app::MainWindow;
+using quendra::app::TSystemspielmenu;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -239,18 +242,34 @@ private slots:
         MainWindow window(*store, home.path().toStdString());
         startAndActivate(window);
         QTest::keyClick(&window, Qt::Key_F2);
-        const QString file = home.filePath("EVEN.SYF");
-        QFile system(file);
+        QVERIFY(QDir(home.path()).mkpath("SYSTEM"));
+        QFile system(home.filePath("SYSTEM/EVEN.SYF"));
         QVERIFY(system.open(QIODevice::WriteOnly));
         system.write("ST:\r\nSZ EI1(1), EC03;\r\nAL:\r\nSZ EI1(1), EC03;\r\n");
         system.close();
 
+        // The menu entry opens the menu modally; the user types the file and clicks OK.
         quendra::Game& game = window.game();
-        quendra::SystemPlayMenu menu = quendra::OpenSystemPlayMenu(game);
-        quendra::SystemFileChosen(game, menu, 1, file.toStdString());
-        quendra::SystemfilemenuOKClick(game, menu);
-        quendra::CloseSystemPlayMenu(game, menu);
-        QVERIFY(game.state().systemPlay.SystemSetTimerOn);
+        bool pausedWhileOpen = false;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<TSystemspielmenu*>(QApplication::activeModalWidget());
+            if (!menu || !menu->isVisible()) {
+                return;
+            }
+            user.stop();
+            pausedWhileOpen = game.state().phase == TextKind::gkPause;
+            auto* edit = menu->findChild<QLineEdit*>("Sp1SysFile");
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(edit, "EVEN");
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::mouseClick(menu->findChild<QPushButton*>("SystemfilemenuOK"), Qt::LeftButton);
+        });
+        user.start(10);
+        action(window, "Systemspiel1")->trigger();
+        QVERIFY(pausedWhileOpen);
+        QCOMPARE(game.state().phase, TextKind::gkMakeBet);
+        QVERIFY(game.state().player(1).sys.SystemActive);
         QTRY_VERIFY(!game.state().systemPlay.SystemSetTimerOn);
         QCOMPARE(game.state().player(1).BetSum, 1);
         window.close();

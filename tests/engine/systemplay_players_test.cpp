@@ -88,8 +88,9 @@ TEST(SystemPlayers, AProtocolNeedsAnActiveSystemAndAFileNoOtherPlayerWrites) {
     SystemPlayMenu menu = OpenSystemPlayMenu(g.game);
     ProtocolFileEntered(g.game, menu, 1, "P1");
     EXPECT_EQ(g.boxes(MessageKind::Warning), std::vector<int>{1});
-    ProtocolEditKey(g.game, menu, 1);
-    EXPECT_EQ(g.boxes(MessageKind::Warning), (std::vector<int>{1, 1}));
+    EXPECT_FALSE(ProtocolEditKey(g.game, menu, 1)) << "the key is refused";
+    EXPECT_FALSE(ProtocolChoiceAllowed(g.game, 1));
+    EXPECT_EQ(g.boxes(MessageKind::Warning), (std::vector<int>{1, 1, 1}));
 
     const std::string file = g.writeSystem("A.SYF", Doubling);
     SystemFileChosen(g.game, menu, 1, file);
@@ -116,7 +117,7 @@ TEST(SystemPlayers, AKeyInAnEditDropsTheAssignmentAtOnce) {
     SystemPlayMenu menu = OpenSystemPlayMenu(g.game);
     SystemFileChosen(g.game, menu, 1, g.writeSystem("A.SYF", Doubling));
     ProtocolFileEntered(g.game, menu, 1, "P1");
-    ProtocolEditKey(g.game, menu, 1);
+    EXPECT_TRUE(ProtocolEditKey(g.game, menu, 1));
     EXPECT_EQ(g.player(1).sys.ProtocolFile, "");
     EXPECT_FALSE(menu.group(1).protocolBox);
     EXPECT_TRUE(g.player(1).sys.SystemActive);

@@ -202,6 +202,14 @@ std::string typedProtocolFileName(const GameState& state, std::string_view typed
     return typedFileName(state, typed, "SYSOUT", ".OUT");
 }
 
+std::filesystem::path systemFileFolder(const GameState& state) {
+    return state.ProgramFolder / "SYSTEM";
+}
+
+std::filesystem::path protocolFileFolder(const GameState& state) {
+    return state.ProgramFolder / "SYSOUT";
+}
+
 std::string fileEditText(std::string_view fullName) {
     if (fullName.empty()) {
         return std::string(NoFileText);
@@ -232,9 +240,16 @@ void SystemFileChosen(Game& game, SystemPlayMenu& menu, int player, const std::s
     assignChosenSystemFile(game, menu, player, file);
 }
 
-void ProtocolFileChosen(Game& game, SystemPlayMenu& menu, int player, const std::string& file) {
+bool ProtocolChoiceAllowed(Game& game, int player) {
     if (!game.state().player(player).sys.SystemActive) {
         game.showWarning(1);
+        return false;
+    }
+    return true;
+}
+
+void ProtocolFileChosen(Game& game, SystemPlayMenu& menu, int player, const std::string& file) {
+    if (!ProtocolChoiceAllowed(game, player)) {
         return;
     }
     SwitchProtocolOff(game, player);
@@ -249,8 +264,7 @@ void SystemFileEntered(Game& game, SystemPlayMenu& menu, int player, std::string
 }
 
 void ProtocolFileEntered(Game& game, SystemPlayMenu& menu, int player, std::string_view typed) {
-    if (!game.state().player(player).sys.SystemActive) {
-        game.showWarning(1);
+    if (!ProtocolChoiceAllowed(game, player)) {
         return;
     }
     if (protocolNameRefused(typed)) {
@@ -266,16 +280,16 @@ void SystemEditKey(Game& game, SystemPlayMenu& menu, int player) {
     menu.group(player).protocolBox = false;
 }
 
-void ProtocolEditKey(Game& game, SystemPlayMenu& menu, int player) {
-    SysSpieler& sys = game.state().player(player).sys;
-    if (!sys.SystemActive) {
-        game.showWarning(1);
-        return;
+bool ProtocolEditKey(Game& game, SystemPlayMenu& menu, int player) {
+    if (!ProtocolChoiceAllowed(game, player)) {
+        return false;
     }
+    SysSpieler& sys = game.state().player(player).sys;
     SwitchProtocolOff(game, player);
     sys.ProtocolFile.clear();
     sys.HeaderWritten = false;
     menu.group(player).protocolBox = false;
+    return true;
 }
 
 void SpSysResetClick(Game& game, SystemPlayMenu& menu, int player) {

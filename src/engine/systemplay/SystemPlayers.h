@@ -7,6 +7,7 @@
 #include "game/Game.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ bool AssignProtocolFile(Game& game, int player, const std::string& file);
 // program folder, without an extension ".SYF" (or ".OUT") is appended.
 std::string typedSystemFileName(const GameState& state, std::string_view typed);
 std::string typedProtocolFileName(const GameState& state, std::string_view typed);
+// The folders the file dialog opens in: "SYSTEM" and "SYSOUT" below the program folder.
+std::filesystem::path systemFileFolder(const GameState& state);
+std::filesystem::path protocolFileFolder(const GameState& state);
 
 // What an edit shows for a full name: the name without its folder, or "none".
 std::string fileEditText(std::string_view fullName);
@@ -62,6 +66,9 @@ struct SystemPlayMenu {
 // systems are active is noted, and the others' `StartDone` cleared.
 SystemPlayMenu OpenSystemPlayMenu(Game& game);
 
+// Whether a protocol file may be chosen for the player: only while his system is active, else
+// warning 1. The file dialog asks before it opens.
+bool ProtocolChoiceAllowed(Game& game, int player);
 // A file chosen in the file dialog (`FileEingabeDblClick`). A protocol file only while the
 // player's system is active (warning 1 otherwise); it first closes his open protocol.
 void SystemFileChosen(Game& game, SystemPlayMenu& menu, int player, const std::string& file);
@@ -73,9 +80,9 @@ void SystemFileEntered(Game& game, SystemPlayMenu& menu, int player, std::string
 void ProtocolFileEntered(Game& game, SystemPlayMenu& menu, int player, std::string_view typed);
 // Any other key in an edit drops that assignment: the system edit gives the player a fresh
 // object; the protocol edit clears the protocol and closes its file, or, while the player's
-// system is not active, is refused with warning 1.
+// system is not active, is refused with warning 1. Returns whether the key goes into the edit.
 void SystemEditKey(Game& game, SystemPlayMenu& menu, int player);
-void ProtocolEditKey(Game& game, SystemPlayMenu& menu, int player);
+bool ProtocolEditKey(Game& game, SystemPlayMenu& menu, int player);
 
 // The "Reset" buttons and "Full Reset" (asked first).
 void SpSysResetClick(Game& game, SystemPlayMenu& menu, int player);
