@@ -5,18 +5,22 @@
 #include "PermanenceStrip.h"
 #include "TAnfrageZahl.h"
 #include "TSelectNumber.h"
+#include "TSystemspielmenu.h"
 #include "WheelView.h"
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
+#include "game/StartUp.h"
 #include "spin/BallRun.h"
 #include "spin/NumberPick.h"
 #include "spin/PermanenceStrip.h"
+#include "systemplay/SystemPlayers.h"
 #include "table/Table.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
@@ -189,6 +193,33 @@ bool renderDialogs(const QString& folder) {
            save(superShort, folder, "request_supershort");
 }
 
+// The system-play menu of three players: player 1 plays a system with its protocol.
+bool renderSystemMenu(Language language, const QString& folder) {
+    QTemporaryDir programFolder;
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, TableType::French);
+    GameState& state = game.state();
+    initialiseGameState(state, programFolder.path().toStdString());
+    ensureWorkFolders(programFolder.path().toStdString());
+    state.settings.PlayerCount = 3;
+    state.settings.Language = languageIndex(language);
+    QFile system(programFolder.filePath("SYSTEM/DOUBLING.SYF"));
+    if (!system.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    system.write("ST:\r\nSZ EI1(1), EC03;\r\nAL:\r\nSZ EI1(1), EC03;\r\n");
+    system.close();
+    SystemPlayMenu menu = OpenSystemPlayMenu(game);
+    SystemFileEntered(game, menu, 1, "DOUBLING");
+    ProtocolFileEntered(game, menu, 1, "DOUBLING");
+    SystemfilemenuOKClick(game, menu);
+    app::TSystemspielmenu window(game);
+    window.show();
+    return save(window, folder,
+                language == Language::German ? "sysmenu_german" : "sysmenu_english");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -203,6 +234,8 @@ int main(int argc, char** argv) {
         renderBoard(TableType::French, folder) && renderBoard(TableType::American, folder) &&
         renderHighlights(TableType::French, folder) &&
         renderHighlights(TableType::American, folder) && renderBallRun(TableType::French, folder) &&
-        renderBallRun(TableType::American, folder) && renderStrip(folder) && renderDialogs(folder);
+        renderBallRun(TableType::American, folder) && renderStrip(folder) &&
+        renderDialogs(folder) && renderSystemMenu(Language::German, folder) &&
+        renderSystemMenu(Language::English, folder);
     return ok ? 0 : 1;
 }
