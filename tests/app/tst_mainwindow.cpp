@@ -1,6 +1,6 @@
 // The main window: start-up with the settings and the table, error 7, the game commands on their
-// keys, menus and buttons bound to the command model, the language at run time and the
-// super-short game played in batches.
+// keys, menus and buttons bound to the command model, the language at run time, the
+// super-short game played in batches and the system-play menu with its first bets.
 #include "MainWindow.h"
 #include "QtSettingsStore.h"
 #include "TBalken.h"

@@ -10,6 +10,7 @@
 #endif
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,6 +106,19 @@ private slots:
         QCOMPARE(host->messages, (std::vector<int>{1, 1}));
         QCOMPARE(host->kinds, (std::vector<quendra::MessageKind>{quendra::MessageKind::Warning,
                                                                  quendra::MessageKind::Warning}));
+        // The file dialog does not even open.
+        bool dialogOpened = false;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&dialogOpened] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialogOpened = true;
+                dialog->reject();
+            }
+        });
+        watcher.start(10);
+        QTest::mouseDClick(edit, Qt::LeftButton);
+        QVERIFY(!dialogOpened);
+        QCOMPARE(host->messages, (std::vector<int>{1, 1, 1}));
         QVERIFY(!child<QCheckBox>(menu, "Sp2OutAktiv")->isChecked());
         QVERIFY(game->state().player(2).sys.ProtocolFile.empty());
 
