@@ -27,12 +27,15 @@
 #include "settings/SettingsIo.h"
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
+#include "systemplay/SystemEditing.h"
+#include "systemplay/SystemEditor.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/SystemTurn.h"
 #include "tournament/Tournament.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -107,6 +110,7 @@ MainWindow::MainWindow(SettingsStore& store, const std::filesystem::path& progra
     : QMainWindow(parent), store_(store), host_(this), game_(host_), spieltimer_(new QTimer(this)) {
     setObjectName("THaupt");
     setWindowTitle(qText(ProductName));
+    host_.setGame(&game_);
     initialiseGameState(game_.state(), programFolder);
     installSystemPlay(game_);
     menu_ = new MainMenu(menuBar());
@@ -208,6 +212,9 @@ void MainWindow::connectCommands() {
         {"StatRcksetzung1", &MainWindow::StatRcksetzung1Click},
         {"Systemspiel1", &MainWindow::Systemspiel1Click},
         {"HilfeInhalt1", &MainWindow::HilfeInhalt1Click},
+        {"Systemspieldatei1", &MainWindow::Systemspieldatei1Click},
+        {"Oeffnen1", &MainWindow::Oeffnen1Click},
+        {"Neu1", &MainWindow::Neu1Click},
         {"About1", &MainWindow::AboutClick},
     };
     for (const auto& [name, handler] : handlers) {
@@ -490,6 +497,39 @@ void MainWindow::Turnierspielstarten1Click() {
 
 void MainWindow::Turnierspielstoppen1Click() {
     command([this] { TournamentStopClick(game_); });
+}
+
+void MainWindow::Systemspieldatei1Click() {
+    const Player* player = game_.state().currentPlayer();
+    if (!player || player->sys.SystemFile.empty()) {
+        Oeffnen1Click();
+        return;
+    }
+    command([this] { EditPlayerSystemFile(game_, game_.state().CurrentPlayer); });
+}
+
+void MainWindow::Oeffnen1Click() {
+    command([this] {
+        OpenFileInSystemEditor(game_, [this]() -> std::optional<std::filesystem::path> {
+            // Any name may be typed: a missing file can be created.
+            QFileDialog dialog(
+                this, QString(),
+                QString::fromStdString((game_.state().ProgramFolder / "SYSTEM").string()),
+                "Systemspielfile (*.SYF *.syf);;ALL (*)");
+            dialog.setFileMode(QFileDialog::AnyFile);
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+                return std::nullopt;
+            }
+            return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+        });
+    });
+}
+
+void MainWindow::Neu1Click() {
+    command([this] {
+        DialogPause pause(game_);
+        host_.openSystemEditor(SystemEditorRequest{});
+    });
 }
 
 void MainWindow::HilfeInhalt1Click() {

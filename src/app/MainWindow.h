@@ -99,6 +99,9 @@ private:
     void Turnierspielstarten1Click();
     void Turnierspielstoppen1Click();
     void HilfeInhalt1Click();
+    void Systemspieldatei1Click();
+    void Oeffnen1Click();
+    void Neu1Click();
     void AboutClick();
 
     SettingsStore& store_;

@@ -12,6 +12,10 @@
 
 class QWidget;
 
+namespace quendra {
+class Game;
+}
+
 namespace quendra::app {
 
 class TSelectNumber;
@@ -23,6 +27,8 @@ public:
     ~QtHost() override;
 
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+    // The game the system editor reports to; without one the editor does not open.
+    void setGame(Game* game) { game_ = game; }
 
     void showMessage(const MessageBoxData& box) override;
     bool askQuestion(const MessageBoxData& box) override;
@@ -33,12 +39,14 @@ public:
     std::chrono::system_clock::time_point now() const override;
     std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     std::optional<int> selectNumber(TableType table, std::optional<int> chosen) override;
+    void openSystemEditor(const SystemEditorRequest& request) override;
 
 signals:
     void stateChanged(quendra::Change what);
 
 private:
     QWidget* dialogParent_;
+    Game* game_ = nullptr;
     // Kept while the engine asks again after a withdrawn pick, so the picker stays on screen.
     QPointer<TSelectNumber> picker_;
 };

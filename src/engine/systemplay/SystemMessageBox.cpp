@@ -3,6 +3,7 @@
 
 #include "game/PauseProtocol.h"
 #include "systemplay/ProtocolFiles.h"
+#include "systemplay/SystemEditor.h"
 #include "systemplay/SystemMessages.h"
 
 namespace quendra {
@@ -47,9 +48,7 @@ void showErrorDialog(Game& game, int player, int number, const std::string& text
     editor.LastLine = place.LastLine;
     editor.ErrorText = place.ErrorText;
     editor.ErrorLength = place.ErrorLength;
-    game.host().openSystemEditor(editor);
-    // The file may have been changed in the editor.
-    game.state().systemPlay.files.nextRound();
+    EditFileAndRestartIfChanged(game, editor);
 }
 
 } // namespace
