@@ -2,6 +2,7 @@
 // window and the restart after a file changed in the editor.
 #include "support/SystemPlayGame.h"
 #include "systemplay/SystemEditor.h"
+#include "systemplay/SystemMessageBox.h"
 
 #include <chrono>
 #include <filesystem>
@@ -139,4 +140,20 @@ TEST(SystemEditor, HighlightingFindsKeywordsSymbolsAndComments) {
                                            {30, 1, S::Symbol}}));
     EXPECT_EQ(systemTextSpans("ONE /* open"), (std::vector<SystemTextSpan>{{4, 7, S::Comment}}))
         << "a keyword inside a word is none; an open comment runs to the line's end";
+}
+
+TEST(SystemEditor, AFileChangedAfterTheErrorDialogRestartsTheOtherPlayersUsingIt) {
+    SystemPlayGame g(2);
+    const std::string file = g.writeSystem("A.SYF", Doubling);
+    g.activate(1, file);
+    g.activate(2, file);
+    g.host.answers = {true};
+    g.host.whileEditing = [](const SystemEditorRequest& request) { changeFile(request.file); };
+    SystemMessagePlace place;
+    place.LineNumber = 2;
+    EXPECT_TRUE(ShowSystemMessage(g.game, 2, 4, place));
+    ASSERT_EQ(g.host.editorRequests.size(), 1u);
+    EXPECT_EQ(g.boxes(MessageKind::Warning), std::vector<int>{16}) << "player 2 stopped";
+    EXPECT_FALSE(g.player(1).StartDone);
+    EXPECT_FALSE(g.player(2).sys.SystemActive);
 }
