@@ -215,6 +215,7 @@ void MainWindow::connectCommands() {
         {"Systemspieldatei1", &MainWindow::Systemspieldatei1Click},
         {"Oeffnen1", &MainWindow::Oeffnen1Click},
         {"Neu1", &MainWindow::Neu1Click},
+        {"Ausgabedatei1", &MainWindow::Ausgabedatei1Click},
         {"About1", &MainWindow::AboutClick},
     };
     for (const auto& [name, handler] : handlers) {
@@ -530,6 +531,10 @@ void MainWindow::Neu1Click() {
         DialogPause pause(game_);
         host_.openSystemEditor(SystemEditorRequest{});
     });
+}
+
+void MainWindow::Ausgabedatei1Click() {
+    command([this] { BrowsePlayerProtocolFile(game_, game_.state().CurrentPlayer); });
 }
 
 void MainWindow::HilfeInhalt1Click() {

@@ -102,6 +102,7 @@ private:
     void Systemspieldatei1Click();
     void Oeffnen1Click();
     void Neu1Click();
+    void Ausgabedatei1Click();
     void AboutClick();
 
     SettingsStore& store_;

@@ -1,6 +1,7 @@
 // The system editor's rules: the error display, its questions, opening a file from the main
 // window and the restart after a file changed in the editor.
 #include "support/SystemPlayGame.h"
+#include "systemplay/ProtocolFiles.h"
 #include "systemplay/SystemEditor.h"
 #include "systemplay/SystemMessageBox.h"
 
@@ -156,4 +157,24 @@ TEST(SystemEditor, AFileChangedAfterTheErrorDialogRestartsTheOtherPlayersUsingIt
     EXPECT_EQ(g.boxes(MessageKind::Warning), std::vector<int>{16}) << "player 2 stopped";
     EXPECT_FALSE(g.player(1).StartDone);
     EXPECT_FALSE(g.player(2).sys.SystemActive);
+}
+
+TEST(SystemEditor, AProtocolIsBrowsedClosedAndReopenedAfterwards) {
+    SystemPlayGame g;
+    SysSpieler& sys = g.player(1).sys;
+    sys.ProtocolFile = g.protocolName("P1.OUT");
+    sys.ProtocolActive = true;
+    ASSERT_TRUE(OpenProtocolFile(g.game, 1));
+    g.host.whileEditing = [&](const SystemEditorRequest& request) {
+        EXPECT_TRUE(request.browseOnly);
+        EXPECT_EQ(request.file, sys.ProtocolFile);
+        EXPECT_FALSE(sys.ProtocolActive);
+        EXPECT_FALSE(ProtocolFileOpen(g.game, 1));
+    };
+    BrowsePlayerProtocolFile(g.game, 0);
+    EXPECT_TRUE(g.host.editorRequests.empty()) << "no player selected";
+    BrowsePlayerProtocolFile(g.game, 1);
+    EXPECT_EQ(g.host.editorRequests.size(), 1u);
+    EXPECT_TRUE(sys.ProtocolActive);
+    EXPECT_TRUE(ProtocolFileOpen(g.game, 1));
 }

@@ -2,6 +2,7 @@
 #include "systemplay/SystemEditor.h"
 
 #include "game/PauseProtocol.h"
+#include "systemplay/ProtocolFiles.h"
 #include "systemplay/SystemEditing.h"
 #include "systemplay/SystemFile.h"
 #include "text/FileLine.h"
@@ -180,6 +181,29 @@ void EditFileAndRestartIfChanged(Game& game, const SystemEditorRequest& request)
     game.state().systemPlay.files.nextRound();
     if (systemFileTime(request.file) != before) {
         RestartPlayersOfChangedFile(game, request.file.string());
+    }
+}
+
+void BrowsePlayerProtocolFile(Game& game, int player) {
+    if (player < 1 || player > PlayerSlots) {
+        return; // no player selected
+    }
+    SysSpieler& sys = game.state().player(player).sys;
+    if (sys.ProtocolFile.empty()) {
+        return;
+    }
+    DialogPause pause(game);
+    const bool wasOn = sys.ProtocolActive;
+    const bool wasOpen = ProtocolFileOpen(game, player);
+    sys.ProtocolActive = false;
+    CloseProtocolFile(game, player);
+    SystemEditorRequest request;
+    request.file = sys.ProtocolFile;
+    request.browseOnly = true;
+    game.host().openSystemEditor(request);
+    sys.ProtocolActive = wasOn;
+    if (wasOpen) {
+        OpenProtocolFile(game, player);
     }
 }
 

@@ -68,4 +68,8 @@ void OpenFileInSystemEditor(
 // it changed meanwhile (warning 16 each).
 void EditFileAndRestartIfChanged(Game& game, const SystemEditorRequest& request);
 
+// The player's protocol file browsed in the editor, with the game paused: the protocol is off
+// and its file closed meanwhile; afterwards it is on again and the file reopened for appending.
+void BrowsePlayerProtocolFile(Game& game, int player);
+
 } // namespace quendra
