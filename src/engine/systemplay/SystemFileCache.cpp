@@ -9,7 +9,8 @@
 namespace quendra {
 namespace {
 
-// Far more files than four players use; beyond it the list starts afresh.
+// Far more files than four players use; beyond it the files not looked at in this round are
+// dropped, so the steps handed out in this round stay valid.
 constexpr std::size_t EntryLimit = 32;
 
 std::optional<SystemFileStamp> examine(const std::filesystem::path& file) {
@@ -30,7 +31,7 @@ SystemFileCache::Entry& SystemFileCache::entry(const std::string& file) {
         return *found;
     }
     if (entries_.size() >= EntryLimit) {
-        entries_.clear();
+        entries_.remove_if([this](const Entry& e) { return e.round != round_; });
     }
     Entry& added = entries_.emplace_back();
     added.file = file;

@@ -9,8 +9,8 @@
 #include "systemplay/SystemReader.h"
 
 #include <cstdint>
-#include <deque>
 #include <filesystem>
+#include <list>
 #include <optional>
 #include <string>
 
@@ -46,9 +46,9 @@ private:
     };
     Entry& entry(const std::string& file);
 
-    // A handful of files at most: a list is searched faster than a map. A deque keeps the steps
-    // in place while further files are added.
-    std::deque<Entry> entries_;
+    // A handful of files at most: a list is searched faster than a map. A linked list keeps every
+    // entry's steps in place while other entries are added or dropped.
+    std::list<Entry> entries_;
     std::uint64_t round_ = 1;
 };
 
