@@ -9,7 +9,7 @@
 namespace quendra::cli {
 namespace {
 
-struct OptionSpec {
+struct OptionDefinition {
     std::string_view name;
     bool takesValue;
     bool repeatable;
@@ -26,15 +26,16 @@ struct CommandLine {
     std::vector<std::string> positionals;
 };
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name) {
-    const auto it = std::find_if(specs.begin(), specs.end(),
-                                 [name](const OptionSpec& spec) { return spec.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+const OptionDefinition* findOption(std::span<const OptionDefinition> known, std::string_view name) {
+    const auto it =
+        std::find_if(known.begin(), known.end(),
+                     [name](const OptionDefinition& option) { return option.name == name; });
+    return it == known.end() ? nullptr : &*it;
 }
 
 // Splits the arguments into options ("--name value" or "--name=value") and positionals.
 Parsed<CommandLine> splitCommandLine(std::span<const std::string> args,
-                                     std::span<const OptionSpec> specs) {
+                                     std::span<const OptionDefinition> known) {
     CommandLine line;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -48,17 +49,17 @@ Parsed<CommandLine> splitCommandLine(std::span<const std::string> args,
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* spec = findSpec(specs, name);
-        if (spec == nullptr) {
+        const OptionDefinition* option = findOption(known, name);
+        if (option == nullptr) {
             return UsageError{"unknown option " + name};
         }
         std::string value;
         if (equals != std::string::npos) {
-            if (!spec->takesValue) {
+            if (!option->takesValue) {
                 return UsageError{name + " takes no value"};
             }
             value = arg.substr(equals + 1);
-        } else if (spec->takesValue) {
+        } else if (option->takesValue) {
             if (i + 1 >= args.size()) {
                 return UsageError{name + " needs a value"};
             }
@@ -66,7 +67,7 @@ Parsed<CommandLine> splitCommandLine(std::span<const std::string> args,
         }
         const bool seen = std::any_of(line.options.begin(), line.options.end(),
                                       [&](const RawOption& o) { return o.name == name; });
-        if (seen && !spec->repeatable) {
+        if (seen && !option->repeatable) {
             return UsageError{name + " given more than once"};
         }
         line.options.push_back({name, value});
@@ -198,7 +199,7 @@ std::optional<StartChoice> startChoice(std::string_view text) {
 
 constexpr std::int64_t HighestInt32 = std::numeric_limits<std::int32_t>::max();
 
-constexpr OptionSpec SimulateSpecs[] = {
+constexpr OptionDefinition SimulateOptionList[] = {
     {"--home", true, false},    {"--table", true, false},       {"--players", true, false},
     {"--capital", true, false}, {"--piece-value", true, false}, {"--set", true, true},
     {"--system", true, true},   {"--protocol", true, true},     {"--load", true, false},
@@ -282,7 +283,7 @@ std::optional<UsageError> checkSimulate(const CommandLine& line, SimulateOptions
     return std::nullopt;
 }
 
-constexpr OptionSpec AnalyseSpecs[] = {
+constexpr OptionDefinition AnalyseOptionList[] = {
     {"--home", true, false},
     {"--table", true, false},
     {"--lang", true, false},
@@ -302,7 +303,7 @@ std::optional<UsageError> analyseOption(const RawOption& o, AnalyseOptions& a) {
     return std::nullopt;
 }
 
-constexpr OptionSpec CountSpecs[] = {
+constexpr OptionDefinition CountOptionList[] = {
     {"--table", true, false},
     {"--json", false, false},
 };
@@ -315,7 +316,7 @@ std::optional<UsageError> countOption(const RawOption& o, CountOptions& c) {
     return std::nullopt;
 }
 
-constexpr OptionSpec ConvertSpecs[] = {
+constexpr OptionDefinition ConvertOptionList[] = {
     {"--home", true, false},    {"--american", false, false}, {"--no-backup", false, false},
     {"--collect", true, false}, {"--info", true, false},      {"--lang", true, false},
     {"--answer", true, false},
@@ -352,9 +353,9 @@ std::optional<UsageError> filesGiven(const CommandLine& line, std::vector<std::s
 // Splits the arguments, applies every option, then lets `finish` take the positionals and check
 // the whole. --help skips the checks.
 template <typename Options, typename Apply, typename Finish>
-Parsed<Options> parseWith(std::span<const std::string> args, std::span<const OptionSpec> specs,
-                          Apply apply, Finish finish) {
-    auto split = splitCommandLine(args, specs);
+Parsed<Options> parseWith(std::span<const std::string> args,
+                          std::span<const OptionDefinition> known, Apply apply, Finish finish) {
+    auto split = splitCommandLine(args, known);
     if (auto* error = std::get_if<UsageError>(&split)) {
         return *error;
     }
@@ -378,24 +379,24 @@ Parsed<Options> parseWith(std::span<const std::string> args, std::span<const Opt
 } // namespace
 
 Parsed<SimulateOptions> parseSimulateOptions(std::span<const std::string> args) {
-    return parseWith<SimulateOptions>(args, SimulateSpecs, simulateOption, checkSimulate);
+    return parseWith<SimulateOptions>(args, SimulateOptionList, simulateOption, checkSimulate);
 }
 
 Parsed<AnalyseOptions> parseAnalyseOptions(std::span<const std::string> args) {
     return parseWith<AnalyseOptions>(
-        args, AnalyseSpecs, analyseOption,
+        args, AnalyseOptionList, analyseOption,
         [](const CommandLine& line, AnalyseOptions& a) { return filesGiven(line, a.files); });
 }
 
 Parsed<CountOptions> parseCountOptions(std::span<const std::string> args) {
     return parseWith<CountOptions>(
-        args, CountSpecs, countOption,
+        args, CountOptionList, countOption,
         [](const CommandLine& line, CountOptions& c) { return filesGiven(line, c.files); });
 }
 
 Parsed<ConvertOptions> parseConvertOptions(std::span<const std::string> args) {
     return parseWith<ConvertOptions>(
-        args, ConvertSpecs, convertOption,
+        args, ConvertOptionList, convertOption,
         [](const CommandLine& line, ConvertOptions& c) -> std::optional<UsageError> {
             if (line.positionals.size() != 1) {
                 return UsageError{"convert takes exactly one folder"};
