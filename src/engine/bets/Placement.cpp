@@ -159,7 +159,7 @@ void PlaceBetList(Game& game) {
             continue;
         }
         const auto field = FieldAtPoint(state.table.type(), {entry.x, entry.y});
-        if (!field) {
+        if (!field || !fieldPresent(state.table.type(), *field)) {
             giveBack(game, entry.amount);
             continue;
         }

@@ -57,7 +57,8 @@ PlacementOutcome RemoveUnit(Game& game, std::string_view chipName);
 // Every entry has an amount of at least 1 and a point on a field of the table.
 bool betListValid(const GameState& state);
 // Places the bet list's entries in order for `CurrentPlayer`; the stake was charged before as
-// one sum. An entry off the board goes back to the capital; an amount below 1 is skipped.
+// one sum. An entry off the board goes back to the capital, as does one the chip limit refuses,
+// so the stake always equals what lies on the board; an amount below 1 is skipped.
 void PlaceBetList(Game& game);
 // System play's placement: a valid, non-empty list is charged with `BetListTotal` and placed.
 // An invalid list is refused whole, leaving capital and board alone.

@@ -80,6 +80,12 @@ struct GameState {
     std::array<Player, PlayerSlots> players;
     int CurrentPlayer = 1; // 1-4, 0 for none
     int PreviousPlayer = 1;
+    // The system player whose turn runs, 0 between turns. From his run to the end of his
+    // placement he is `CurrentPlayer`; a selection made meanwhile (the panel refresh after a box
+    // ended the super-short game) is parked here and becomes `CurrentPlayer` when the turn ends,
+    // so no box can move his bets to another player.
+    int SystemTurnPlayer = 0;
+    int ParkedSelection = 0;
 
     TextKind phase = TextKind::gkSpielstart; // the text kind of the time bar `Spielablauf`
     std::int32_t TimeBarTick = 0;
@@ -141,6 +147,8 @@ struct GameState {
         return CurrentPlayer >= 1 && CurrentPlayer <= PlayerSlots ? &player(CurrentPlayer)
                                                                   : nullptr;
     }
+    // The user's selection: `CurrentPlayer`, or the parked one while a system turn runs.
+    int& selection() { return SystemTurnPlayer != 0 ? ParkedSelection : CurrentPlayer; }
     // The players taking part, 1 to this: `PlayerCount` kept within the player slots.
     int playersInPlay() const { return std::clamp(settings.PlayerCount, 0, PlayerSlots); }
     // A player taking part plays a system.

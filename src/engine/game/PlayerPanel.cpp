@@ -31,8 +31,8 @@ void SelectPlayer(Game& game, int number) {
     }
     state.InfoPanelPlayer = number;
     if (!state.player(number).isSystemPlayer()) {
-        state.PreviousPlayer = state.CurrentPlayer;
-        state.CurrentPlayer = number;
+        state.PreviousPlayer = state.selection();
+        state.selection() = number;
         RefreshPlayerPanel(game);
     }
     // The chips of the selected player come to the front.
@@ -45,12 +45,13 @@ void RefreshPlayerPanel(Game& game) {
     for (int p = count + 1; p <= PlayerSlots; ++p) {
         state.player(p).sys.SystemActive = false;
     }
-    if (state.CurrentPlayer > count) {
-        state.PreviousPlayer = state.CurrentPlayer;
-        state.CurrentPlayer = count;
+    int& selected = state.selection();
+    if (selected > count) {
+        state.PreviousPlayer = selected;
+        selected = count;
     }
-    if (state.CurrentPlayer < 1 || state.player(state.CurrentPlayer).isSystemPlayer()) {
-        state.CurrentPlayer = firstManualPlayer(state);
+    if (selected < 1 || state.player(selected).isSystemPlayer()) {
+        selected = firstManualPlayer(state);
     }
     // Replay cannot stay on while a player plays a system.
     if (state.anySystemPlayer()) {

@@ -66,10 +66,11 @@ void moveWinIndicator(Game& game) {
 void recordStatistics(Game& game) {
     GameState& state = game.state();
     const PocketRecord& pocket = state.table.pocket(state.table.BallPocket);
-    if (Stat_RecordCoup(state.statistics, pocket, state.settings.ExtendedStatistics) ==
-        StatCount::LimitReached) {
+    // The warning comes first; the coup it announces is still counted.
+    if (Stat_CountsLastCoup(state.statistics, pocket)) {
         game.showInfo(2);
     }
+    Stat_RecordCoup(state.statistics, pocket, state.settings.ExtendedStatistics);
 }
 
 void clearBoardsAfterCoup(Game& game) {
@@ -211,10 +212,15 @@ void PlaySystemPlayer(Game& game, int player) {
         return;
     }
     state.bets.WinIndicator = WinIndicatorRest;
-    const int selected = state.CurrentPlayer;
+    const int outerTurn = state.SystemTurnPlayer;
+    const int outerParked = state.ParkedSelection;
+    state.ParkedSelection = state.selection();
+    state.SystemTurnPlayer = player;
     state.CurrentPlayer = player;
     game.hooks().runSystemPlayer(game, player);
-    state.CurrentPlayer = selected;
+    state.CurrentPlayer = state.ParkedSelection;
+    state.SystemTurnPlayer = outerTurn;
+    state.ParkedSelection = outerParked;
     game.host().changed(Change::WinIndicator);
 }
 

@@ -16,8 +16,10 @@ bool SpieltimerTick(Game& game);
 int RunSuperShortTicks(Game& game, int maxTicks);
 
 // The system players' turns: each participating player whose system play is active is made
-// `CurrentPlayer` in turn and plays his system (GameHooks::runSystemPlayer); the selection is
-// restored afterwards. Also the initial system bets (`Systemsetz_Timer`) for the players given.
+// `CurrentPlayer` in turn and plays his system (GameHooks::runSystemPlayer) and stays so to the
+// end of his placement, whatever box appears; the selection, refreshed meanwhile if a box asked
+// for it, is restored afterwards. Also the initial system bets (`Systemsetz_Timer`) for the players
+// given.
 void PlaySystemPlayers(Game& game);
 void PlaySystemPlayer(Game& game, int player);
 
