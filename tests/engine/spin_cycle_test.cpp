@@ -440,14 +440,19 @@ TEST_F(SpinCycle, ATableLoadForgetsGZAndVZButNotTheEarlierCoups) {
     EXPECT_EQ(state().coupHistory.numberAt(3), v0);
 }
 
-TEST_F(SpinCycle, The32000thCountedCoupShowsInfo2OnceAndEndsTheSuperShortGame) {
+TEST_F(SpinCycle, The32000thCoupShowsInfo2FirstAndIsStillCountedOnce) {
     start();
     state().statistics.StatHowOften[TotalSlot] = HistoryLimit - 2;
     SuperShortGameOn(game, 0);
     SpieltimerTick(game);
     EXPECT_TRUE(host.messages.empty());
+    std::uint16_t countedWhileShown = 0;
+    host.whileShowing = [&](const MessageBoxData&) {
+        countedWhileShown = state().statistics.StatHowOften[TotalSlot];
+    };
     SpieltimerTick(game);
     EXPECT_EQ(host.numbersOf(MessageKind::Info), (std::vector<int>{2}));
+    EXPECT_EQ(countedWhileShown, HistoryLimit - 1) << "the warning comes before the count";
     EXPECT_FALSE(state().superShortRunning());
     EXPECT_EQ(state().statistics.StatHowOften[TotalSlot], HistoryLimit);
     playCoup();

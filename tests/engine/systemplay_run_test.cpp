@@ -315,6 +315,15 @@ TEST(SystemRun, RiseMaximumUnderAOrSResetsAndShowsTheResetInformationOnlyWithP) 
     }
 }
 
+TEST(SystemRun, AHugeForwardStepPassesTheMaximumAndLetterEStopsTheSystem) {
+    SystemPlayGame g;
+    g.activate(1, g.writeSystem("HUGE.SYF", "ST:\r\nSZ STMAX(E);\r\nSZ ST1(1,2), EI1(ST1(1)), "
+                                            "EI1(ST1(+2147483647)), EC03;\r\n"));
+    EXPECT_EQ(g.systemMessages(), std::vector<int>{SystemMessage::StmaxReached});
+    EXPECT_FALSE(g.player(1).sys.SystemActive);
+    EXPECT_EQ(g.player(1).BetSum, 0);
+}
+
 TEST(SystemRun, RiseMaximumUnderSWithRAndAFollowFileSkipsToItAndRestarts) {
     SystemPlayGame g;
     g.state().settings.FollowLoadFiles[0] = g.folder.write("SYSIN/B.INP", "10\r\n").string();

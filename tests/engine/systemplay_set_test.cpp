@@ -272,12 +272,35 @@ TEST(UnitItem, WrongRiseTableStepsRaiseTheirMessage) {
                              {"SZ EI1(ST0(1));", SystemMessage::InvalidUnitRiseTable, "0(1));", 1},
                              {"SZ EI1(STX(1));", SystemMessage::InvalidUnitRiseTable, "X(1));", 1},
                              {"SZ EI1(ST2(1));", SystemMessage::InvalidRiseTable, "ST2(1));", 3},
-                             {"SZ EI1(ST2(+1));", SystemMessage::InvalidRiseTable, "ST2(+1));", 3},
                              {"SZ EI1(ST1(X));", SystemMessage::NumericExpected, "X));", 1},
                              {"SZ EI1(ST1(CO1X));", SystemMessage::InvalidCounter, "1X));", 2},
                              {"SZ EI1(ST1 1);", SystemMessage::InvalidUnitSyntax, " 1);", 1},
                              {"SZ EI1(ST1(1)X);", SystemMessage::InvalidUnitSyntax, ")X);", 3},
                          });
+}
+
+TEST(UnitItem, ForwardStepsBeyondTheLastStepOrOnAnUndefinedTablePassTheMaximum) {
+    struct Case {
+        const char* line;
+        std::vector<int> maxima; // the tables whose maximum was passed
+        int step;                // of the table stepped
+    };
+    const Case cases[] = {
+        {"SZ ST1(1,2), EI1(ST1(1)), EI1(ST1(+2147483647));", {1}, 2},
+        {"SZ ST1(1,2), EI1(ST1(2)), EI1(ST1(+1));", {1}, 2},
+        {"SZ EI1(ST2(+1));", {2}, 0},
+        {"SZ EI1(ST2(+2147483647));", {2}, 0},
+        {"SZ EI1(ST2(-3));", {}, 1},
+        {"SZ ST1(1,2), EI1(ST1(2)), EI1(ST1(-2147483647));", {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        SystemHarness system;
+        ASSERT_TRUE(RunsClean(system.run(c.line)));
+        EXPECT_EQ(system.events.maxima, c.maxima);
+        const int table = c.line[std::string_view(c.line).rfind("ST") + 2] - '0';
+        EXPECT_EQ(system.state.RiseStep[static_cast<std::size_t>(table)], c.step);
+    }
 }
 
 TEST(UnitItem, ArithmeticKeepsTheUnitWithinItsLimits) {
@@ -479,6 +502,11 @@ TEST(StmaxItem, WrongSettingsRaiseTheirMessage) {
     const std::optional<SystemError> error = system.run("SZ STMAX(E);");
     ASSERT_TRUE(Raises(error, SystemMessage::AbortInWrongSection));
     EXPECT_EQ(error->ErrorText, "STMAX(E);");
+    // Outside the start section, but before the start is done (a file without a start
+    // section): an assignment made there counts as made in the start section.
+    system.settingStartValues = true;
+    ASSERT_TRUE(RunsClean(system.run("SZ STMAX(E);")));
+    EXPECT_TRUE(system.state.abort.StopAtMaximum);
 }
 
 TEST(StmaxItem, UnknownLetterTakesBackTheSettingsOfTheItem) {

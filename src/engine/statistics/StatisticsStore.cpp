@@ -177,6 +177,11 @@ StatCount Stat_Update(StatisticsStore& store, const PocketRecord& pocket, bool e
                                                          : StatCount::Counted;
 }
 
+bool Stat_CountsLastCoup(const StatisticsStore& store, const PocketRecord& pocket) {
+    return CoupCode(pocket) && pocket.number <= HighestCounted &&
+           store.StatHowOften[TotalSlot] == HistoryLimit - 1;
+}
+
 StatCount Stat_RecordCoup(StatisticsStore& store, const PocketRecord& pocket,
                           bool extendedStatistics) {
     const std::optional<std::uint8_t> code = CoupCode(pocket);

@@ -81,6 +81,10 @@ enum class StatCount : std::uint8_t {
 // the transversales, carrés and chevaux are counted only with extendedStatistics on.
 StatCount Stat_Update(StatisticsStore& store, const PocketRecord& pocket, bool extendedStatistics);
 
+// Whether counting the coup would make it the 32000th counted, the one info 2 announces before
+// it is counted.
+bool Stat_CountsLastCoup(const StatisticsStore& store, const PocketRecord& pocket);
+
 // The spin cycle's step for one coup: the coup goes into the history, then into the counters.
 StatCount Stat_RecordCoup(StatisticsStore& store, const PocketRecord& pocket,
                           bool extendedStatistics);

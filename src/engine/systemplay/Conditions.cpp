@@ -192,6 +192,13 @@ std::optional<BetItem> argumentTarget(StatementRun& run) {
     return parsed.item;
 }
 
+// A tested number exists on the table: "PL37" names the double zero, which the French table
+// lacks. (A bet on it is refused as absent instead, with its own message.)
+bool testIndexInRange(BetCode code, int index, TableType table) {
+    const int last = code == BetCode::PL ? highestNumber(table) : lastBetIndex(code, table);
+    return index >= firstBetIndex(code) && index <= last;
+}
+
 } // namespace
 
 bool compare(Comparison comparison, int value, int k) {
@@ -232,7 +239,7 @@ std::optional<BetItem> fieldTarget(StatementRun& run) {
         line.fail(SystemMessage::NumericExpected, indexText);
         return std::nullopt;
     }
-    if (*index < firstBetIndex(*code) || *index > lastBetIndex(*code, run.context.table.type())) {
+    if (!testIndexInRange(*code, *index, run.context.table.type())) {
         line.fail(SystemMessage::ImpossibleCheckValue, indexText);
         return std::nullopt;
     }

@@ -224,7 +224,11 @@ bool chooseAndSet(StatementRun& run, const FunctionHead& head) {
     } else if (setText != kindText) {
         return line.fail(SystemMessage::ResultActionMismatch, setText);
     } else if (twoDigitsFollow(line)) {
-        return line.fail(SystemMessage::RzPositionNotAllowed, line.take(2));
+        // Only a choice after the count ("A", "H", "N") can name the position it leaves out;
+        // after "F" a field with digits is simply not the kind code alone.
+        return line.fail(head.forward ? SystemMessage::ResultActionMismatch
+                                      : SystemMessage::RzPositionNotAllowed,
+                         line.take(2));
     }
     const std::optional<int> chosen = chooseField(run.context, *kind, head);
     if (!chosen) {

@@ -147,12 +147,12 @@ bool abortLetter(StatementRun& run, char letter, std::string_view token) {
 
 } // namespace
 
-// "STMAX" "(" letters ")", start section only. An unknown letter takes back every setting of
-// the item.
+// "STMAX" "(" letters ")", start section only; like every assignment it counts as made there
+// while the start is not done. An unknown letter takes back every setting of the item.
 bool stmaxItem(StatementRun& run) {
     LineScanner& line = run.line;
     const std::string_view keyword = line.take(5);
-    if (!run.context.inStartSection) {
+    if (!run.context.inStartSection && !run.context.settingStartValues) {
         return line.fail(SystemMessage::AbortInWrongSection, keyword);
     }
     if (!line.accept("(")) {

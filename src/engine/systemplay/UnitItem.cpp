@@ -57,24 +57,25 @@ std::optional<int> stepOperand(StatementRun& run, std::string_view text) {
 enum class StepKind { Absolute, Forward, Back };
 
 // Moves the table's step; false when the statement ends here. A step of k below 1 moves
-// nothing.
+// nothing. Only the absolute form needs a defined table: a forward step on an undefined one
+// passes its maximum, a back step lands on step 1.
 bool moveStep(StatementRun& run, int table, StepKind kind, int k, std::string_view token) {
     SystemState& state = run.state();
     const auto t = static_cast<std::size_t>(table);
     const int length = state.RiseLength[t];
     const int step = state.RiseStep[t];
-    // An undefined table has no value a unit could take.
-    if (length == 0) {
-        return run.line.fail(SystemMessage::InvalidRiseTable, token);
-    }
     if (kind == StepKind::Absolute) {
         state.RiseStep[t] = static_cast<std::uint8_t>(std::min(k, length));
         if (run.context.settingStartValues) {
             state.RiseStartStep[t] = state.RiseStep[t];
         }
+        // An undefined table has no value a unit could take.
+        if (state.RiseStep[t] == 0) {
+            return run.line.fail(SystemMessage::InvalidRiseTable, token);
+        }
     } else if (kind == StepKind::Back) {
-        state.RiseStep[t] = static_cast<std::uint8_t>(step - k > 0 ? step - k : 1);
-    } else if (step + k <= length) {
+        state.RiseStep[t] = static_cast<std::uint8_t>(step > k ? step - k : 1);
+    } else if (std::int64_t{step} + k <= length) {
         state.RiseStep[t] = static_cast<std::uint8_t>(step + k);
     } else {
         switch (run.context.events.riseMaximum(table)) {

@@ -16,7 +16,12 @@ namespace quendra::testing {
 
 class RecordingHost : public Host {
 public:
-    void showMessage(const MessageBoxData& box) override { messages.push_back(box); }
+    void showMessage(const MessageBoxData& box) override {
+        messages.push_back(box);
+        if (whileShowing) {
+            whileShowing(box);
+        }
+    }
     bool askQuestion(const MessageBoxData& box) override;
     void wait(int milliseconds) override { waits.push_back(milliseconds); }
     void changed(Change what) override { changes.push_back(what); }
@@ -63,6 +68,7 @@ public:
     std::vector<std::filesystem::path> openedFiles;
     std::vector<SystemEditorRequest> editorRequests;
     std::function<void(const SystemEditorRequest&)> whileEditing; // what the "user" edits
+    std::function<void(const MessageBoxData&)> whileShowing;      // a look while a box is open
     std::vector<int> waits;
     std::vector<Change> changes;
     std::chrono::system_clock::time_point clock{};
