@@ -122,15 +122,46 @@ TEST(PermanenceReader, NumberSourceNamesTheFileAndTheStartCoup) {
     EXPECT_EQ(g.state().NumberSource, file + " (1)");
 }
 
-TEST(PermanenceReader, PermanenceEndRisesWhileTheLastRowStillHoldsCoups) {
+TEST(PermanenceReader, PermanenceEndRisesAfterEveryCoupOfTheLastRow) {
     PermanenceGame g;
-    ASSERT_TRUE(g.activate(g.write("A.INP", "1\r\n2 3\r\n")));
-    g.coup();
-    EXPECT_FALSE(g.load().PermanenceEnd);
-    g.coup();
-    EXPECT_TRUE(g.load().PermanenceEnd);
+    ASSERT_TRUE(g.activate(g.write("A.INP", "1\r\n2 3 4\r\n")));
+    // System play lowers the flag after each run; it must rise again for every coup.
+    const auto coupRaises = [&g](int expected) {
+        g.load().PermanenceEnd = false;
+        EXPECT_EQ(g.coup(), expected);
+        return g.load().PermanenceEnd;
+    };
+    EXPECT_FALSE(coupRaises(1));
+    EXPECT_TRUE(coupRaises(2));
+    EXPECT_TRUE(coupRaises(3));
+    EXPECT_TRUE(coupRaises(4));
     EXPECT_TRUE(g.load().HaLaAktiv);
-    EXPECT_EQ(g.coup(), 3);
+}
+
+TEST(PermanenceReader, EachFileEndRaisesPermanenceEndOnceWhateverItsLayout) {
+    const struct {
+        const char* name;
+        const char* first;
+        std::vector<bool> raised; // after each coup, the flag lowered before it
+    } cases[] = {
+        {"last row of one coup", "1\r\n2\r\n", {false, true, false, true}},
+        {"last row of two coups", "1 2\r\n", {true, true, false, true}},
+        {"comment after the last row", "1\r\n2\r\nEnde\r\n", {false, false, true, true}},
+        {"no line end after the last row", "1\r\n2", {false, true, false, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PermanenceGame g;
+        g.state().settings.FollowLoadFiles[0] = g.write("B.INP", "20\r\n21\r\n");
+        ASSERT_TRUE(g.activate(g.write("A.INP", c.first)));
+        std::vector<bool> raised;
+        for (std::size_t coup = 0; coup < c.raised.size(); ++coup) {
+            g.load().PermanenceEnd = false;
+            g.coup();
+            raised.push_back(g.load().PermanenceEnd);
+        }
+        EXPECT_EQ(raised, c.raised);
+    }
 }
 
 TEST(PermanenceReader, TheNextFollowFileTakesOverAtTheEndOfTheMainFile) {

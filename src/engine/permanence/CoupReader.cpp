@@ -23,8 +23,10 @@ bool mainFileAtEnd(LoadSet& set) {
     return !set.mainFile || set.mainFile->lines().atEnd();
 }
 
-// `PermanenceEnd` goes up every time the reader looks for a line and finds the main file at its
-// end, also while the current row still holds tokens.
+// `PermanenceEnd` goes up every time the reader has looked for a line and the main file is at
+// its end, also while the current row still holds tokens. The look that finds the file already
+// at its end and switches to a follow file does not count: the file's end was noted when its
+// last line was read, and the new main file is not at its end.
 void notePermanenceEnd(LoadSet& set) {
     if (set.mainFile && set.mainFile->lines().atEnd()) {
         set.PermanenceEnd = true;
@@ -143,7 +145,6 @@ std::optional<int> nextFileCoup(Game& game) {
             Set_Cup_of_Ladefile(game);
         }
         if (!set.LineHasMore) {
-            notePermanenceEnd(set);
             if (mainFileAtEnd(set)) {
                 if (set.FollowActive) {
                     switchToNextFollowFile(game);
@@ -187,6 +188,7 @@ std::optional<int> nextFileCoup(Game& game) {
         if (frenchDoubleZero) {
             continue;
         }
+        notePermanenceEnd(set);
         return token.doubleZero ? DoubleZero : number;
     }
     return std::nullopt;
