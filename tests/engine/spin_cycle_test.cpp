@@ -560,6 +560,24 @@ TEST_F(SpinCycle, TheLastTournamentThrowShowsTheResultAndEndsReplayAndTheSuperSh
     EXPECT_EQ(host.tournamentsLost, 0);
 }
 
+TEST_F(SpinCycle, TheLastTournamentThrowLeavesNoUnpaidReplayBetsOnTheTable) {
+    start();
+    state().TournamentActive = true;
+    state().TournamentLeft = 1;
+    state().ReplayOn = true;
+    stake(1, "PL17", 10);
+    ASSERT_EQ(PickManualNumber(state(), 5), NumberPick::Picked);
+    playCoup();
+    EXPECT_FALSE(state().TournamentActive);
+    EXPECT_EQ(state().player(1).Capital, 990) << "the lost stake is not bought again";
+    EXPECT_EQ(state().player(1).BetSum, 0);
+    EXPECT_FALSE(state().player(1).board.anyPlaced());
+    EXPECT_TRUE(state().player(1).BetsHidden) << "offered for Rebet, as without Replay";
+    state().CurrentPlayer = 1;
+    ClearChips(game);
+    EXPECT_EQ(state().player(1).Capital, 990) << "nothing to give back";
+}
+
 TEST_F(SpinCycle, ATournamentWithoutCapitalIsLostWithoutAResult) {
     start();
     state().TournamentActive = true;

@@ -159,4 +159,14 @@ void BuyReplayBets(Game& game) {
     game.host().changed(Change::Bars);
 }
 
+void TakeOffReplayBets(Game& game) {
+    GameState& state = game.state();
+    for (int number = 1; number <= state.playersInPlay(); ++number) {
+        // As the coup's own clearing would have taken them without Replay: lost, no refund.
+        state.bets.CoupSettled[number - 1] = true;
+        ClearBoard(game, number,
+                   state.player(number).isSystemPlayer() ? ClearMode::Clear : ClearMode::Hide);
+    }
+}
+
 } // namespace quendra

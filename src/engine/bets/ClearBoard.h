@@ -34,4 +34,9 @@ void ApplyReplayStop(Game& game);
 // Replay buys the kept bets again: `Capital` −= `BetSum` for every player Replay kept.
 void BuyReplayBets(Game& game);
 
+// Replay was unticked between the clearing that kept the bets for it and their purchase (the
+// tournament's end): the kept bets come off as the clearing would have taken them without Replay,
+// hidden for Rebet and unpaid, so nothing stays on the table that nobody bought.
+void TakeOffReplayBets(Game& game);
+
 } // namespace quendra

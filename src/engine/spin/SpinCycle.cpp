@@ -92,7 +92,12 @@ void tournamentThrowDone(Game& game) {
         game.host().showTournamentLost();
     }
     if (outcome.ended) {
+        const bool replayKeptBets = state.ReplayOn;
         EndTournament(game);
+        // The end unticks Replay after the table kept the bets for it: nobody buys them again.
+        if (replayKeptBets && !state.ReplayOn) {
+            TakeOffReplayBets(game);
+        }
         if (outcome.result) {
             game.host().showTournamentResult(*outcome.result);
         }
