@@ -30,12 +30,16 @@ Board boardOf(const Player& player) {
     return board;
 }
 
-std::int64_t boardSum(const Player& player) {
+std::int64_t sumOf(const Board& board) {
     std::int64_t sum = 0;
-    for (const auto& [code, amount] : boardOf(player)) {
+    for (const auto& [code, amount] : board) {
         sum += amount;
     }
     return sum;
+}
+
+std::int64_t boardSum(const Player& player) {
+    return sumOf(boardOf(player));
 }
 
 int firstManualPlayer(SystemPlayGame& g, int players) {
@@ -112,10 +116,7 @@ void expectStakesWithTheirPlayers(SystemPlayGame& g, const BoxCase& box, const S
                                : other            ? Board{{"PL17", 2}, {"EC04", 2}}
                                                   : box.board;
         EXPECT_EQ(boardOf(player), expected);
-        std::int64_t perTurn = 0;
-        for (const auto& [code, amount] : expected) {
-            perTurn += amount;
-        }
+        const std::int64_t perTurn = sumOf(expected);
         EXPECT_EQ(player.BetSum, perTurn);
         EXPECT_EQ(player.BetSum, boardSum(player));
         EXPECT_EQ(player.Capital, 1000 - paidTurns * perTurn);
