@@ -4,6 +4,7 @@
 #include "BoardView.h"
 #include "PermanenceStrip.h"
 #include "TAnfrageZahl.h"
+#include "TOptionen.h"
 #include "TSelectNumber.h"
 #include "TSystemspielmenu.h"
 #include "WheelView.h"
@@ -220,6 +221,26 @@ bool renderSystemMenu(Language language, const QString& folder) {
                 language == Language::German ? "sysmenu_german" : "sysmenu_english");
 }
 
+// The options dialog in real mode with the chip limit on.
+bool renderOptions(Language language, const QString& folder) {
+    QTemporaryDir programFolder;
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, TableType::French);
+    initialiseGameState(game.state(), programFolder.path().toStdString());
+    Settings& settings = game.state().settings;
+    settings.Language = languageIndex(language);
+    settings.ShowReal = true;
+    settings.ShowPieces = false;
+    settings.PieceValue = 10;
+    settings.InitialCapital = 20000;
+    settings.ChipLimitOn = true;
+    app::TOptionen window(game);
+    window.show();
+    return save(window, folder,
+                language == Language::German ? "options_german" : "options_english");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -236,6 +257,7 @@ int main(int argc, char** argv) {
         renderHighlights(TableType::American, folder) && renderBallRun(TableType::French, folder) &&
         renderBallRun(TableType::American, folder) && renderStrip(folder) &&
         renderDialogs(folder) && renderSystemMenu(Language::German, folder) &&
-        renderSystemMenu(Language::English, folder);
+        renderSystemMenu(Language::English, folder) && renderOptions(Language::German, folder) &&
+        renderOptions(Language::English, folder);
     return ok ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include "PlayerPanelWidget.h"
 #include "TAboutBox.h"
 #include "TBalken.h"
+#include "TOptionen.h"
 #include "TSystemspielmenu.h"
 #include "Tstart_bildschirm.h"
 #include "WheelView.h"
@@ -461,7 +462,11 @@ void MainWindow::Start1Click() {
 }
 
 void MainWindow::Optionen1Click() {
-    showPlaceholder(menu_->action("Optionen1")->text());
+    // The dialog pauses the game while it is open; its OK applies the settings at once.
+    command([this] {
+        TOptionen dialog(game_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::SpielEnde1Click() {

@@ -6,6 +6,7 @@
 #include "table/Table.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace quendra::apptest {
@@ -15,6 +16,7 @@ public:
     void showMessage(const MessageBoxData& box) override {
         messages.push_back(box.number);
         kinds.push_back(box.kind);
+        texts.push_back(box.text);
     }
     bool askQuestion(const MessageBoxData& box) override {
         messages.push_back(box.number);
@@ -32,6 +34,7 @@ public:
 
     std::vector<int> messages;
     std::vector<MessageKind> kinds;
+    std::vector<std::string> texts; // of the boxes shown, not of the questions
     std::function<void(Change)> onChange;
     std::optional<int> picked;
 };
