@@ -11,6 +11,7 @@
 #include "TAboutBox.h"
 #include "TBalken.h"
 #include "TOptionen.h"
+#include "TSystemEDForm.h"
 #include "TSystemspielmenu.h"
 #include "Tstart_bildschirm.h"
 #include "WheelView.h"
@@ -25,6 +26,7 @@
 #include "game/SuperShortGame.h"
 #include "game/TournamentCommands.h"
 #include "game/Version.h"
+#include "permanence/YearFile.h"
 #include "settings/SettingsIo.h"
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
@@ -217,6 +219,8 @@ void MainWindow::connectCommands() {
         {"Oeffnen1", &MainWindow::Oeffnen1Click},
         {"Neu1", &MainWindow::Neu1Click},
         {"Ausgabedatei1", &MainWindow::Ausgabedatei1Click},
+        {"Ladedatei1", &MainWindow::Ladedatei1Click},
+        {"Jahr1", &MainWindow::Jahr1Click},
         {"About1", &MainWindow::AboutClick},
     };
     for (const auto& [name, handler] : handlers) {
@@ -540,6 +544,22 @@ void MainWindow::Neu1Click() {
 
 void MainWindow::Ausgabedatei1Click() {
     command([this] { BrowsePlayerProtocolFile(game_, game_.state().CurrentPlayer); });
+}
+
+void MainWindow::Ladedatei1Click() {
+    command([this] { BrowseMainLoadFile(game_); });
+}
+
+void MainWindow::Jahr1Click() {
+    command([this] {
+        ShowYearFile(game_, [this](const YearFileView& view) {
+            SystemEditorRequest request;
+            request.browseOnly = true;
+            TSystemEDForm viewer(game_, request, this);
+            viewer.showText(qText(view.caption), QString::fromLatin1(view.text));
+            viewer.exec();
+        });
+    });
 }
 
 void MainWindow::HilfeInhalt1Click() {

@@ -103,6 +103,8 @@ private:
     void Oeffnen1Click();
     void Neu1Click();
     void Ausgabedatei1Click();
+    void Ladedatei1Click();
+    void Jahr1Click();
     void AboutClick();
 
     SettingsStore& store_;

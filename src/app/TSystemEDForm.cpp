@@ -204,7 +204,10 @@ TSystemEDForm::TSystemEDForm(Game& game, const SystemEditorRequest& request, QWi
     EDmemo1m_->setFont(courier);
     EDmemo1m_->setLineWrapMode(QPlainTextEdit::NoWrap);
     EDmemo1m_->document()->setUndoRedoEnabled(true);
-    new SystemHighlighter(EDmemo1m_->document());
+    // Without `ShowSyntax` the editor shows the plain view.
+    if (game.state().settings.ShowSyntax) {
+        highlighter_ = new SystemHighlighter(EDmemo1m_->document());
+    }
 
     buildMenus(browseOnly_);
     Errorfield_->setVisible(request.LineNumber != 0);
@@ -241,6 +244,23 @@ void TSystemEDForm::buildMenus(bool browseOnly) {
     const auto help = [this] { HelpClick(game_); };
     addEntry(hilfe, "SYE_Help", "Hilfe Inhalt", this, help);
     addEntry(hilfe, "SYE_P_Help", "Help Programmierung", this, help);
+}
+
+void TSystemEDForm::showText(const QString& caption, const QString& text) {
+    if (highlighter_) {
+        highlighter_->setDocument(nullptr);
+    }
+    QString shown = text;
+    shown.replace("\r\n", "\n");
+    EDmemo1m_->setPlainText(shown);
+    EDmemo1m_->document()->setModified(false);
+    EDmemo1m_->setReadOnly(true);
+    fileName_.clear();
+    setWindowTitle(caption);
+}
+
+bool TSystemEDForm::highlighting() const {
+    return highlighter_ && highlighter_->document() == EDmemo1m_->document();
 }
 
 bool TSystemEDForm::isModified() const {

@@ -14,6 +14,7 @@
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
+class QSyntaxHighlighter;
 
 namespace quendra::app {
 
@@ -37,7 +38,13 @@ class TSystemEDForm : public QDialog {
 public:
     TSystemEDForm(Game& game, const SystemEditorRequest& request, QWidget* parent = nullptr);
 
+    // A text that is no file (the year permanence with the current game added), shown plain
+    // and read-only under its caption.
+    void showText(const QString& caption, const QString& text);
+
     QPlainTextEdit* editor() const { return EDmemo1m_; }
+    // The keywords are highlighted: `ShowSyntax` is on and the text is a system file.
+    bool highlighting() const;
     ErrorField* errorField() const { return Errorfield_; }
     const QString& fileName() const { return fileName_; }
     bool isModified() const;
@@ -76,6 +83,7 @@ private:
     QAction* EDneu_ = nullptr;
     ErrorField* Errorfield_;
     QPlainTextEdit* EDmemo1m_;
+    QSyntaxHighlighter* highlighter_ = nullptr;
 };
 
 } // namespace quendra::app

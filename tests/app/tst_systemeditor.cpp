@@ -177,6 +177,30 @@ private slots:
         QVERIFY(seen);
         QVERIFY(readAll(file).endsWith("(* more *)"));
     }
+
+    void withoutShowSyntaxTheEditorShowsThePlainView() {
+        {
+            TSystemEDForm editor(*game, request());
+            QVERIFY(editor.highlighting());
+        }
+        game->state().settings.ShowSyntax = false;
+        TSystemEDForm editor(*game, request());
+        QVERIFY(!editor.highlighting());
+        QVERIFY(!editor.editor()->isReadOnly());
+    }
+
+    void aTextThatIsNoFileIsShownPlainAndReadOnly() {
+        SystemEditorRequest browse;
+        browse.browseOnly = true;
+        TSystemEDForm viewer(*game, browse);
+        viewer.showText("STAT2026.TXT - Browse only", "1 2 3\r\n -- 4\r\n");
+        QCOMPARE(viewer.windowTitle(), QString("STAT2026.TXT - Browse only"));
+        QCOMPARE(viewer.editor()->toPlainText(), QString("1 2 3\n -- 4\n"));
+        QVERIFY(viewer.editor()->isReadOnly());
+        QVERIFY(!viewer.highlighting());
+        QVERIFY(viewer.findChild<QAction*>("BRBeenden"));
+        QVERIFY(!viewer.findChild<QAction*>("EDSpeichern"));
+    }
 };
 
 QTEST_MAIN(TestSystemEditor)

@@ -178,3 +178,25 @@ TEST(SystemEditor, AProtocolIsBrowsedClosedAndReopenedAfterwards) {
     EXPECT_TRUE(sys.ProtocolActive);
     EXPECT_TRUE(ProtocolFileOpen(g.game, 1));
 }
+
+TEST(SystemEditor, TheMainLoadFileIsBrowsedWhileTheGamePauses) {
+    SystemPlayGame g;
+    BrowseMainLoadFile(g.game);
+    EXPECT_EQ(g.boxes(MessageKind::Warning), std::vector<int>{6}) << "no main load file";
+
+    g.state().settings.MainLoadFile = (g.folder.path() / "SYSIN" / "GONE.INP").string();
+    BrowseMainLoadFile(g.game);
+    EXPECT_EQ(g.boxes(MessageKind::Error), std::vector<int>{8});
+    EXPECT_TRUE(g.host.editorRequests.empty());
+
+    g.loadPermanence("T1.INP", "Montag\r\n1 2 3\r\n");
+    TextKind phaseWhileShown = TextKind::gkMakeBet;
+    g.host.whileEditing = [&](const SystemEditorRequest&) { phaseWhileShown = g.state().phase; };
+    BrowseMainLoadFile(g.game);
+    ASSERT_EQ(g.host.editorRequests.size(), 1u);
+    EXPECT_TRUE(g.host.editorRequests[0].browseOnly);
+    EXPECT_EQ(g.host.editorRequests[0].file, g.state().settings.MainLoadFile);
+    EXPECT_EQ(phaseWhileShown, TextKind::gkPause);
+    EXPECT_NE(g.state().phase, TextKind::gkPause);
+    EXPECT_EQ(g.coup(), 1) << "the coup reader keeps its place";
+}

@@ -2,6 +2,7 @@
 #include "permanence/YearFile.h"
 
 #include "game/Game.h"
+#include "game/PauseProtocol.h"
 #include "permanence/PermanenceTexts.h"
 #include "statistics/StatisticsStore.h"
 #include "text/FileLine.h"
@@ -213,6 +214,7 @@ YearFileView yearFileView(Game& game) {
 }
 
 void ShowYearFile(Game& game, const std::function<void(const YearFileView&)>& show) {
+    DialogPause pause(game);
     closeYearFile(game.state());
     show(yearFileView(game));
     if (game.state().settings.YearStatistics) {

@@ -54,8 +54,8 @@ struct YearFileView {
     std::string text;    // 8-bit, lines ending in CR LF
 };
 YearFileView yearFileView(Game& game);
-// `ShowYearFile`: closes the year file, lets `show` present the view (modally), then opens the
-// file again for appending while the year statistics are on.
+// `ShowYearFile`: with the game paused, closes the year file, lets `show` present the view
+// (modally), then opens the file again for appending while the year statistics are on.
 void ShowYearFile(Game& game, const std::function<void(const YearFileView&)>& show);
 
 } // namespace quendra

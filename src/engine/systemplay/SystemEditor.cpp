@@ -207,4 +207,22 @@ void BrowsePlayerProtocolFile(Game& game, int player) {
     }
 }
 
+void BrowseMainLoadFile(Game& game) {
+    const std::string& file = game.state().settings.MainLoadFile;
+    if (file.empty()) {
+        game.showWarning(6);
+        return;
+    }
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        game.showError(8, FileSelector::MainLoadFile);
+        return;
+    }
+    DialogPause pause(game);
+    SystemEditorRequest request;
+    request.file = file;
+    request.browseOnly = true;
+    game.host().openSystemEditor(request);
+}
+
 } // namespace quendra

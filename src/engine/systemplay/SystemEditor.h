@@ -72,4 +72,8 @@ void EditFileAndRestartIfChanged(Game& game, const SystemEditorRequest& request)
 // and its file closed meanwhile; afterwards it is on again and the file reopened for appending.
 void BrowsePlayerProtocolFile(Game& game, int player);
 
+// "Ladedatei": the main load file browsed in the editor, with the game paused. Without a main
+// load file warning 6, for one that is gone error 8; the coup reader's place in it is kept.
+void BrowseMainLoadFile(Game& game);
+
 } // namespace quendra
