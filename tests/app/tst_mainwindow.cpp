@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "QtSettingsStore.h"
 #include "TBalken.h"
+#include "TOptionen.h"
 #include "TSystemspielmenu.h"
 #include "game/CommandState.h"
 #include "game/MainMenu.h"
@@ -11,16 +12,19 @@
 #include "systemplay/SystemPlayers.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 using quendra::TextKind;
 using quendra::app::MainWindow;
+using quendra::app::TOptionen;
 using quendra::app::TSystemspielmenu;
 
 class TestMainWindow : public QObject {
@@ -272,6 +276,39 @@ private slots:
         QVERIFY(game.state().player(1).sys.SystemActive);
         QTRY_VERIFY(!game.state().systemPlay.SystemSetTimerOn);
         QCOMPARE(game.state().player(1).BetSum, 1);
+        window.close();
+    }
+
+    void theOptionsSwitchToEnglishAndTheAmericanTableAfterOk() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        quendra::Game& game = window.game();
+        bool pausedWhileOpen = false;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<TOptionen*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            user.stop();
+            pausedWhileOpen = game.state().phase == TextKind::gkPause;
+            auto* language = dialog->findChild<QComboBox*>("Sprache");
+            language->setCurrentIndex(1);
+            emit language->activated(1);
+            QTest::mouseClick(dialog->findChild<QRadioButton*>("ArmiTischRA"), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("OKoption"), Qt::LeftButton);
+        });
+        user.start(10);
+        QTest::keyClick(&window, Qt::Key_F3);
+        QVERIFY(pausedWhileOpen);
+        QCOMPARE(game.state().table.PocketCount, 38);
+        QVERIFY(!game.state().settings.FrenchTable);
+        QCOMPARE(game.state().phase, TextKind::gkMakeBet);
+        window.refresh();
+        QCOMPARE(action(window, "SpielEnde1")->text(), QString("Stop Game"));
+        verifyBoundToTheCommandModel(window);
         window.close();
     }
 
