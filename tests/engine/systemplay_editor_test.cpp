@@ -1,6 +1,7 @@
 // The system editor's rules: the error display, its questions, opening a file from the main
 // window and the restart after a file changed in the editor.
 #include "support/SystemPlayGame.h"
+#include "systemplay/PlayerFileMenu.h"
 #include "systemplay/ProtocolFiles.h"
 #include "systemplay/SystemEditor.h"
 #include "systemplay/SystemMessageBox.h"
@@ -199,4 +200,35 @@ TEST(SystemEditor, TheMainLoadFileIsBrowsedWhileTheGamePauses) {
     EXPECT_EQ(phaseWhileShown, TextKind::gkPause);
     EXPECT_NE(g.state().phase, TextKind::gkPause);
     EXPECT_EQ(g.coup(), 1) << "the coup reader keeps its place";
+}
+
+TEST(SystemEditor, EveryPlayersFilesHaveTheirEntriesInTheFilesMenu) {
+    SystemPlayGame g(2);
+    g.player(2).sys.SystemFile = (g.folder.path() / "SYSTEM" / "DOUBLING.SYF").string();
+    g.player(2).sys.ProtocolFile = g.protocolName("P2.OUT");
+    g.player(3).sys.SystemFile = g.player(2).sys.SystemFile; // a player who sits out
+    const struct {
+        std::string_view name;
+        bool enabled;
+        const char* caption;
+    } expected[] = {
+        {"EditSP1", false, "Spieler 1"},
+        {"EditSP2", true, "Spieler 2: DOUBLING.SYF"},
+        {"EditSP3", false, "Spieler 3: DOUBLING.SYF"},
+        {"EditSP4", false, "Spieler 4"},
+        {"AusgabeSP1", false, "Spieler 1"},
+        {"AusgabeSP2", true, "Spieler 2: P2.OUT"},
+        {"AusgabeSP3", false, "Spieler 3"},
+        {"AusgabeSP4", false, "Spieler 4"},
+    };
+    ASSERT_EQ(std::size(expected), PlayerFileMenuEntries.size());
+    for (std::size_t i = 0; i < PlayerFileMenuEntries.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        const PlayerFileMenuEntry& entry = PlayerFileMenuEntries[i];
+        EXPECT_EQ(entry.objectName, expected[i].name);
+        EXPECT_EQ(playerFileEntryEnabled(g.state(), entry), expected[i].enabled);
+        EXPECT_EQ(playerFileCaption(g.state(), entry), expected[i].caption);
+    }
+    g.state().settings.Language = 1;
+    EXPECT_EQ(playerFileCaption(g.state(), PlayerFileMenuEntries[0]), "Player 1");
 }
