@@ -45,13 +45,9 @@ void FigureGridView::paintEvent(QPaintEvent*) {
 }
 
 void FigureGridView::paintGrid(QPainter& painter) const {
-    const QRect outline(0, 0, grid_.rect.width, grid_.rect.height);
-    painter.fillRect(outline, Qt::white);
+    // The grid's lines show through the one-pixel gaps left around each cell.
+    painter.fillRect(QRect(0, 0, grid_.rect.width, grid_.rect.height), Qt::gray);
     const int columns = static_cast<int>(grid_.cells.size());
-    // The lines between the cells show through the one-pixel gaps left around each cell.
-    const QRect cells(0, 0, Border + columns * (grid_.columnWidth + 1),
-                      Border + 2 * (grid_.rowHeight + 1));
-    painter.fillRect(cells, Qt::gray);
     for (int column = 0; column < columns; ++column) {
         paintCell(painter, column);
     }

@@ -12,19 +12,21 @@
 #include <QChartView>
 #include <QContextMenuEvent>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QLineSeries>
 #include <QMenu>
 #include <QSplineSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <cmath>
 
 namespace quendra::app {
 namespace {
 
-// Above this many points a line is drawn by the graphics card where there is one.
-constexpr int OpenGLPoints = 2000;
+// A line of more points than this is drawn from the lowest and highest point of each of this
+// many stretches: the same picture, since a chart is narrower than that in pixels.
+constexpr qsizetype DrawnStretches = 1000;
 constexpr qreal ThreeDPenWidth = 3;
+constexpr qreal LinePenWidth = 1.5;
 
 int shapeOf(int type) {
     return type & ~ChartType::ThreeD;
@@ -34,12 +36,57 @@ bool threeD(int type) {
     return (type & ChartType::ThreeD) != 0;
 }
 
-bool openGLAvailable() {
-    const QString platform = QGuiApplication::platformName();
-    return platform != "offscreen" && platform != "minimal";
+// A round step for about five labels over the range: 1, 2 or 5 times a power of ten, never
+// below one unit so that whole figures stay whole.
+qreal roundStep(qreal range) {
+    const qreal rough = std::max(range / 5, 1.0);
+    const qreal power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const qreal factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough) {
+            return factor * power;
+        }
+    }
+    return 10 * power;
+}
+
+// Labels at round figures, counted from 0, whatever the axis's own ends.
+void roundLabels(QValueAxis* axis) {
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(roundStep(axis->max() - axis->min()));
 }
 
 } // namespace
+
+QList<QPointF> StatisticsChart::drawnPoints(const QList<qreal>& values, qreal firstX) {
+    QList<QPointF> points;
+    const qsizetype count = values.size();
+    const auto at = [&](qsizetype k) { return QPointF(firstX + static_cast<qreal>(k), values[k]); };
+    if (count <= 2 * DrawnStretches) {
+        points.reserve(count);
+        for (qsizetype k = 0; k < count; ++k) {
+            points.append(at(k));
+        }
+        return points;
+    }
+    points.reserve(2 * DrawnStretches + 1);
+    for (qsizetype stretch = 0; stretch < DrawnStretches; ++stretch) {
+        const qsizetype begin = stretch * count / DrawnStretches;
+        const qsizetype end = (stretch + 1) * count / DrawnStretches;
+        qsizetype low = begin;
+        qsizetype high = begin;
+        for (qsizetype k = begin + 1; k < end; ++k) {
+            low = values[k] < values[low] ? k : low;
+            high = values[k] > values[high] ? k : high;
+        }
+        points.append(at(std::min(low, high)));
+        if (low != high) {
+            points.append(at(std::max(low, high)));
+        }
+    }
+    points.append(at(count - 1));
+    return points;
+}
 
 StatisticsChart::StatisticsChart(QWidget* parent)
     : QWidget(parent), chart_(new QChart), view_(new QChartView(chart_, this)) {
@@ -122,6 +169,12 @@ void StatisticsChart::buildBars() {
     for (qsizetype i = 0; i < values_.size(); ++i) {
         auto* set = new QBarSet(legends_[i]);
         set->append(values_[i]);
+        series->append(set);
+    }
+    // The chart's theme colours the bars as they are added; own colours and the 3D light follow.
+    chart_->addSeries(series);
+    for (qsizetype i = 0; i < values_.size(); ++i) {
+        QBarSet* set = series->barSets().at(i);
         if (colours_[i].isValid()) {
             set->setColor(colours_[i]);
         }
@@ -129,14 +182,12 @@ void StatisticsChart::buildBars() {
             // Bars lit from the left stand out of the page.
             const QColor base = set->color();
             QLinearGradient light(0, 0, 1, 0);
-            light.setCoordinateMode(QGradient::ObjectMode);
-            light.setColorAt(0, base.lighter(150));
-            light.setColorAt(1, base.darker(150));
+            light.setCoordinateMode(QGradient::ObjectBoundingMode);
+            light.setColorAt(0, base.lighter(160));
+            light.setColorAt(1, base.darker(160));
             set->setBrush(light);
         }
-        series->append(set);
     }
-    chart_->addSeries(series);
 }
 
 void StatisticsChart::buildLines(bool smoothed) {
@@ -144,24 +195,17 @@ void StatisticsChart::buildLines(bool smoothed) {
         QXYSeries* series = smoothed ? static_cast<QXYSeries*>(new QSplineSeries)
                                      : static_cast<QXYSeries*>(new QLineSeries);
         series->setName(legends_[i]);
-        QList<QPointF> points;
-        points.reserve(values_[i].size());
         // With labels the points sit on the categories 0, 1, ...; without, they count from 1.
-        const qreal first = labels_.isEmpty() ? 1 : 0;
-        for (qsizetype k = 0; k < values_[i].size(); ++k) {
-            points.append({first + static_cast<qreal>(k), values_[i][k]});
-        }
+        const QList<QPointF> points = drawnPoints(values_[i], labels_.isEmpty() ? 1 : 0);
         series->replace(points);
+        // The theme colours the line as it is added; an own colour and the width follow.
+        chart_->addSeries(series);
         QPen pen = series->pen();
         if (colours_[i].isValid()) {
             pen.setColor(colours_[i]);
         }
-        pen.setWidthF(threeD(type_) ? ThreeDPenWidth : 1.5);
+        pen.setWidthF(threeD(type_) ? ThreeDPenWidth : LinePenWidth);
         series->setPen(pen);
-        if (!smoothed && points.size() > OpenGLPoints && openGLAvailable()) {
-            series->setUseOpenGL(true);
-        }
-        chart_->addSeries(series);
     }
 }
 
@@ -179,12 +223,14 @@ void StatisticsChart::addAxes() {
         }
         axis->setRange(1, static_cast<qreal>(std::max<qsizetype>(points, 2)));
         axis->setLabelFormat("%d");
+        roundLabels(axis);
         categories = axis;
     }
     categories->setTitleText(categoryTitle_);
     categories->setGridLineVisible((grid_ & 2) != 0);
     auto* values = new QValueAxis;
     values->setRange(minimum_, maximum_);
+    roundLabels(values);
     values->setLabelFormat(QString("%.%1f").arg(decimals_));
     values->setTitleText(valueTitle_);
     values->setGridLineVisible((grid_ & 1) != 0);

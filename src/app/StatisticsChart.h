@@ -55,6 +55,11 @@ public:
     qreal valueMinimum() const { return minimum_; }
     qreal valueMaximum() const { return maximum_; }
 
+    // The points of a line as drawn, the first at x = firstX: all of them, or for a long course
+    // the lowest and highest of each stretch in the order they come, which keeps every peak and
+    // trough while the chart draws no more points than it has pixels.
+    static QList<QPointF> drawnPoints(const QList<qreal>& values, qreal firstX);
+
     // Draws the chart into a rectangle of a printer's page or a picture.
     void renderChart(QPainter& painter, const QRectF& target);
     // PNG, JPEG or BMP after the name's suffix; false when it cannot be written.

@@ -23,6 +23,8 @@ QRect rectOf(const LayoutRect& rect) {
 }
 
 constexpr int ComboRows = 4;
+// The window's small type lets the labels fit their 85-pixel columns.
+constexpr int WindowPointSize = 8;
 // The print and copy buttons below the combo box.
 constexpr QRect PrintButtonRect{64, 612, 97, 25};
 constexpr QRect CopyButtonRect{64, 644, 97, 25};
@@ -50,6 +52,9 @@ TSpielerStat::TSpielerStat(Game& game, QPrinter* printer, QWidget* parent)
         printer_ = ownPrinter_.get();
     }
     setFixedSize(PlayerStatisticsClient.width, PlayerStatisticsClient.height);
+    QFont small = font();
+    small.setPointSize(WindowPointSize);
+    setFont(small);
     chart_ = new StatisticsChart(this);
     chart_->setObjectName("Chartfx1");
     chart_->setGeometry(rectOf(PlayerChartRect));

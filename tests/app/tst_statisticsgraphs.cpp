@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 using quendra::GraphKind;
@@ -144,6 +145,27 @@ private slots:
 
         emit one->chartTypeChanged(1);
         QCOMPARE(two->chartType(), 1);
+    }
+
+    // A course of 32000 coups is drawn from far fewer points, but keeps every peak where it was.
+    void aLongCourseIsDrawnThinnedButWithItsPeaks() {
+        QList<qreal> course(quendra::HistoryLimit);
+        for (qsizetype k = 0; k < course.size(); ++k) {
+            course[k] = static_cast<qreal>(k % 100);
+        }
+        course[12345] = 5000;
+        course[20000] = -700;
+        const QList<QPointF> drawn = StatisticsChart::drawnPoints(course, 1);
+        QVERIFY(drawn.size() <= 2001);
+        QVERIFY(drawn.contains(QPointF(12346, 5000)));
+        QVERIFY(drawn.contains(QPointF(20001, -700)));
+        QCOMPARE(drawn.first(), QPointF(1, 0));
+        QCOMPARE(drawn.last(), QPointF(32000, 99));
+        QVERIFY(std::is_sorted(drawn.begin(), drawn.end(),
+                               [](QPointF a, QPointF b) { return a.x() < b.x(); }));
+        // A short series is drawn as it is.
+        QCOMPARE(StatisticsChart::drawnPoints({3, 1, 2}, 0),
+                 (QList<QPointF>{{0, 3}, {1, 1}, {2, 2}}));
     }
 
     void chartsPrintBelowTheHeaderAndSaveAsPictures() {
