@@ -196,6 +196,36 @@ private slots:
         QVERIFY(copied.contains("Gesamt\tZero\tDouble Zero\n10\t4\t1\n"));
     }
 
+    // "Druck" asks in the print dialog, prints without the buttons and shows them again.
+    void printButtonPrintsWhatThePrintDialogConfirms() {
+        setUpGame(TableType::American, Language::English);
+        const QString pdf = folder.filePath("dialog.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        TStat2 window(*game, HowOftenView::GameHowOften, &printer);
+        window.show();
+        bool buttonsHidden = false;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog == &window || dialog->objectName() != "PrintDialog1") {
+                return;
+            }
+            user.stop();
+            buttonsHidden = !window.findChild<QPushButton*>("OK_Tab_Button")->isVisible();
+            dialog->accept();
+        });
+        user.start(10);
+        QTest::mouseClick(window.findChild<QPushButton*>("Druck_Tab_Button"), Qt::LeftButton);
+        QVERIFY(buttonsHidden);
+        QVERIFY(window.findChild<QPushButton*>("OK_Tab_Button")->isVisible());
+        QCOMPARE(quendra::apptest::pdfPageCount(pdf), 1);
+        QVERIFY(
+            quendra::apptest::pdfHasTitle(pdf, "How often? - Table  -  American table  -  " +
+                                                   QDate::currentDate().toString("yyyy-MM-dd")));
+    }
+
     void printsEverySectionBelowTheHeaderPaginatingOnSmallPages() {
         setUpGame(TableType::French, Language::German);
         TStat2 window(*game, HowOftenView::GameHowOften);
