@@ -4,7 +4,6 @@
 #include "AppText.h"
 #include "statistics/StatisticsExport.h"
 
-#include <QDate>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -39,11 +38,11 @@ qreal paintHeader(QPainter& painter, const QRectF& page, const QString& header, 
 
 } // namespace
 
-QString printHeader(const GameState& state, std::string_view caption) {
-    const QDate date = QDate::currentDate();
-    const std::chrono::year_month_day today{std::chrono::year{date.year()},
-                                            std::chrono::month{static_cast<unsigned>(date.month())},
-                                            std::chrono::day{static_cast<unsigned>(date.day())}};
+QString printHeader(Game& game, std::string_view caption) {
+    // The host's clock reads the local date as if it were UTC.
+    const std::chrono::year_month_day today{
+        std::chrono::floor<std::chrono::days>(game.host().now())};
+    const GameState& state = game.state();
     return qText(printHeaderLine(caption, state.table.type(), state.language(), today));
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #ifndef Q_MOC_RUN
-#include "game/GameState.h"
+#include "game/Game.h"
 #endif
 
 #include <QList>
@@ -27,8 +27,9 @@ struct PrintBand {
 // A band that draws part of a window as it is on screen, its controls included.
 PrintBand widgetBand(QWidget* window, const QRect& part);
 
-// The header line of a printout of the window with this caption: table type and today's date.
-QString printHeader(const GameState& state, std::string_view caption);
+// The header line of a printout of the window with this caption: table type and the date of
+// the game's clock.
+QString printHeader(Game& game, std::string_view caption);
 
 // Asks for the printer and its settings; true when the user confirmed.
 bool confirmPrint(QWidget* parent, QPrinter& printer);

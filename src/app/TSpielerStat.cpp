@@ -159,7 +159,7 @@ int TSpielerStat::print(QPrinter& printer) {
                     }};
     const QRect grids = results_->geometry().united(figures_->geometry());
     const GameState& state = game_.state();
-    return printBands(printer, printHeader(state, PlayerStatisticsCaption[state.language()]),
+    return printBands(printer, printHeader(game_, PlayerStatisticsCaption[state.language()]),
                       {chart, widgetBand(this, grids)});
 }
 

@@ -186,7 +186,7 @@ int TStat1::print(QPrinter& printer) {
                           }});
         }
     }
-    return printBands(printer, printHeader(game_.state(), graph_.caption), bands);
+    return printBands(printer, printHeader(game_, graph_.caption), bands);
 }
 
 } // namespace quendra::app

@@ -120,7 +120,7 @@ void TStat2::Druck_Tab_ButtonClick() {
 
 int TStat2::print(QPrinter& printer) {
     FormCreate();
-    const QString header = printHeader(game_.state(), table_.caption);
+    const QString header = printHeader(game_, table_.caption);
     QList<PrintBand> bands;
     for (const QRect& section : sectionRects()) {
         bands.append(widgetBand(this, section));
