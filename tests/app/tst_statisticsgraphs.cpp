@@ -7,7 +7,9 @@
 #include "TStat1.h"
 #endif
 
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QMenu>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -145,8 +147,30 @@ private slots:
         QCOMPARE(one->grid(), 1);
         QCOMPARE(two->chartType(), 2 + 256);
 
-        emit one->chartTypeChanged(1);
-        QCOMPARE(two->chartType(), 1);
+        // The user picks "Linie" from the first chart's own menu.
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) {
+                return;
+            }
+            user.stop();
+            for (QAction* entry : menu->actions()) {
+                if (entry->text() == "Linie") {
+                    entry->trigger();
+                }
+            }
+            menu->close();
+        });
+        user.start(10);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50),
+                                one->mapToGlobal(QPoint(50, 50)));
+        QApplication::sendEvent(one, &click);
+        QCOMPARE(one->chartType(), 1 + 256);
+        QCOMPARE(two->chartType(), 1 + 256);
+        QVERIFY(button(window, "Eck_Button")->isChecked());
+        QVERIFY(!button(window, "Bar_Button")->isChecked());
+        QVERIFY(button(window, "Verti_Button")->isEnabled());
     }
 
     // A course of 32000 coups is drawn from far fewer points, but keeps every peak where it was.

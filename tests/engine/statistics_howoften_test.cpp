@@ -497,5 +497,19 @@ TEST(ChartStyle, ButtonsChooseShapeGridAndThreeD) {
     EXPECT_TRUE(style.verticalEnabled());
 }
 
+TEST(ChartStyle, ATypeChosenInTheChartMovesTheShapeButtons) {
+    ChartStyle style;
+    style.show();
+    style.chartTypeChanged(ChartType::Line + ChartType::ThreeD);
+    EXPECT_EQ(style.shape(), ChartStyle::Shape::Line);
+    EXPECT_EQ(style.chartType(), ChartType::Line + ChartType::ThreeD);
+    EXPECT_TRUE(style.verticalEnabled());
+    style.setVerticalGrid(true);
+    style.chartTypeChanged(ChartType::Bar);
+    EXPECT_EQ(style.shape(), ChartStyle::Shape::Bar);
+    EXPECT_EQ(style.chartType(), ChartType::Bar);
+    EXPECT_FALSE(style.verticalGrid());
+}
+
 } // namespace
 } // namespace quendra

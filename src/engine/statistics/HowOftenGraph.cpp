@@ -189,6 +189,23 @@ void ChartStyle::pressSmoothedLine() {
     verticalEnabled_ = true;
 }
 
+void ChartStyle::chartTypeChanged(int type) {
+    switch (type % ChartType::ThreeD) {
+    case ChartType::Line:
+        pressLine();
+        break;
+    case ChartType::SmoothedLine:
+        pressSmoothedLine();
+        break;
+    case ChartType::Bar:
+        pressBar();
+        break;
+    default:
+        break;
+    }
+    type_ = type;
+}
+
 void ChartStyle::setHorizontalGrid(bool down) {
     horizontal_ = down;
 }
