@@ -277,8 +277,8 @@ private slots:
         window.close();
     }
 
-    // Each table and graph entry and "Verlauf" opens its window modally, the game paused meanwhile
-    // and running again afterwards.
+    // Each table and graph entry, "Verlauf" and "Drucker ..." opens its window modally, the game
+    // paused meanwhile and running again afterwards.
     void everyStatisticsEntryOpensItsWindowWithTheGamePaused() {
         auto store = freshStore();
         MainWindow window(*store, home.path().toStdString());
@@ -320,6 +320,10 @@ private slots:
             QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
         }
         QCOMPARE(open("Verlauf1").name, QString("TSpielerStat"));
+        // "Drucker ..." sets up the printer the windows print on.
+        const Opened printer = open("Drucker1");
+        QCOMPARE(printer.name, QString("PrinterSetupDialog"));
+        QVERIFY(printer.paused);
         // The submenus carry their captions in the language.
         QCOMPARE(action(window, "Seitwannnicht1")->text(), QString("Seit wann nicht?"));
         QCOMPARE(action(window, "Diagramm15")->text(), QString("Transversale Plein/Simple"));
