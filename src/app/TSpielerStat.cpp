@@ -76,11 +76,11 @@ TSpielerStat::TSpielerStat(Game& game, QPrinter* printer, QWidget* parent)
     connect(players_, &QComboBox::currentIndexChanged, this, &TSpielerStat::Spieler_CBChange);
     connect(print_, &QPushButton::clicked, this, &TSpielerStat::Druck_ButtonClick);
     connect(copy_, &QPushButton::clicked, this, &TSpielerStat::copyFigures);
-    FormShow();
 }
 
 TSpielerStat::~TSpielerStat() = default;
 
+// The course of 32000 coups is charted once, when the window is shown.
 void TSpielerStat::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
