@@ -11,6 +11,8 @@ namespace {
 // The grid's outer border; the cells start inside it.
 constexpr int Border = 1;
 constexpr int MarkInset = 2;
+constexpr QColor Navy{0, 0, 128};
+constexpr QColor Silver{192, 192, 192};
 
 } // namespace
 

@@ -23,17 +23,11 @@ public:
     // Labels are drawn in the label font; figures in the figure font, bold where marked.
     void setFonts(const QFont& label, const QFont& figure);
 
-    static constexpr QColor Navy{0, 0, 128};
-    static constexpr QColor Silver{192, 192, 192};
-
-    // Draws the grid with its top left corner at the painter's origin; the window and its
-    // printout share it.
-    void paintGrid(QPainter& painter) const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintGrid(QPainter& painter) const;
     QRect cellRect(int column, int row) const;
     void paintCell(QPainter& painter, int column) const;
 
