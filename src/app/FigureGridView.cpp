@@ -2,6 +2,7 @@
 #include "FigureGridView.h"
 
 #include "AppText.h"
+#include "LayoutGeometry.h"
 
 #include <QPainter>
 
@@ -25,7 +26,7 @@ void FigureGridView::showGrid(const FigureGrid& grid) {
     grid_ = grid;
     setObjectName(qText(grid.name));
     setProperty("tag", grid.tag);
-    setGeometry(grid.rect.left, grid.rect.top, grid.rect.width, grid.rect.height);
+    setGeometry(qRect(grid.rect));
     setVisible(grid.visible);
     update();
 }

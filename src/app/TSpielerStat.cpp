@@ -3,6 +3,7 @@
 
 #include "AppText.h"
 #include "FigureGridView.h"
+#include "LayoutGeometry.h"
 #include "PlayerPanelWidget.h"
 #include "StatisticsChart.h"
 #include "StatisticsPrint.h"
@@ -17,10 +18,6 @@
 
 namespace quendra::app {
 namespace {
-
-QRect rectOf(const LayoutRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
 
 constexpr int ComboRows = 4;
 // The window's small type lets the labels fit their 85-pixel columns.
@@ -57,7 +54,7 @@ TSpielerStat::TSpielerStat(Game& game, QPrinter* printer, QWidget* parent)
     setFont(small);
     chart_ = new StatisticsChart(this);
     chart_->setObjectName("Chartfx1");
-    chart_->setGeometry(rectOf(PlayerChartRect));
+    chart_->setGeometry(qRect(PlayerChartRect));
     players_ = new QComboBox(this);
     players_->setObjectName("Spieler_CB");
     players_->setGeometry(PlayerComboRect.left, PlayerComboRect.top, PlayerComboRect.width,

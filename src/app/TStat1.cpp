@@ -2,6 +2,7 @@
 #include "TStat1.h"
 
 #include "AppText.h"
+#include "LayoutGeometry.h"
 #include "StatisticsChart.h"
 #include "StatisticsPrint.h"
 #include "statistics/StatisticsExport.h"
@@ -19,14 +20,6 @@ constexpr QSize EvenChancesWindow{800, 420};
 constexpr int ButtonTop = 8;
 constexpr int ButtonLeft = 8;
 constexpr int ButtonSpacing = 4;
-
-QRect rectOf(const LayoutRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-LayoutSize sizeOf(const QSize& size) {
-    return {size.width(), size.height()};
-}
 
 } // namespace
 
@@ -132,9 +125,9 @@ void TStat1::placeCharts() {
     const QScreen* screen = this->screen();
     const QSize available = screen ? screen->availableSize() : QSize(4096, 4096);
     const GraphWindowLayout layout =
-        graphWindowLayout(kind_.section, sizeOf(size()), sizeOf(available));
-    chart1_->setGeometry(rectOf(layout.chart1));
-    chart2_->setGeometry(rectOf(layout.chart2));
+        graphWindowLayout(kind_.section, layoutSize(size()), layoutSize(available));
+    chart1_->setGeometry(qRect(layout.chart1));
+    chart2_->setGeometry(qRect(layout.chart2));
     chart2_->setVisible(graph_.chart2.has_value());
 }
 
