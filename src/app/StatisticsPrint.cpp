@@ -56,6 +56,12 @@ PrintBand widgetBand(QWidget* window, const QRect& part) {
             }};
 }
 
+PrinterChoice::PrinterChoice(QPrinter* chosen)
+    : own_(chosen ? nullptr : std::make_unique<QPrinter>()), chosen_(chosen ? chosen : own_.get()) {
+}
+
+PrinterChoice::~PrinterChoice() = default;
+
 bool confirmPrint(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName("PrintDialog1");

@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QPainter;
 class QPrinter;
@@ -30,6 +31,19 @@ PrintBand widgetBand(QWidget* window, const QRect& part);
 // The header line of a printout of the window with this caption: table type and the date of
 // the game's clock.
 QString printHeader(Game& game, std::string_view caption);
+
+// The printer a window prints on: the one chosen under "Drucker ...", or without one a printer
+// of the window's own.
+class PrinterChoice {
+public:
+    explicit PrinterChoice(QPrinter* chosen);
+    ~PrinterChoice();
+    QPrinter& printer() { return *chosen_; }
+
+private:
+    std::unique_ptr<QPrinter> own_;
+    QPrinter* chosen_;
+};
 
 // Asks for the printer and its settings; true when the user confirmed.
 bool confirmPrint(QWidget* parent, QPrinter& printer);

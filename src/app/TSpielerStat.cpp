@@ -44,10 +44,6 @@ FigureGrid infoGrid(const char* name, const PlayerInfoRow& row, const LayoutRect
 TSpielerStat::TSpielerStat(Game& game, QPrinter* printer, QWidget* parent)
     : QDialog(parent), game_(game), printer_(printer) {
     setObjectName("TSpielerStat");
-    if (!printer_) {
-        ownPrinter_ = std::make_unique<QPrinter>();
-        printer_ = ownPrinter_.get();
-    }
     setFixedSize(PlayerStatisticsClient.width, PlayerStatisticsClient.height);
     QFont small = font();
     small.setPointSize(WindowPointSize);
@@ -145,8 +141,8 @@ void TSpielerStat::copyFigures() {
 }
 
 void TSpielerStat::Druck_ButtonClick() {
-    if (confirmPrint(this, *printer_)) {
-        print(*printer_);
+    if (confirmPrint(this, printer_.printer())) {
+        print(printer_.printer());
     }
 }
 

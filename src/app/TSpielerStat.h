@@ -8,8 +8,9 @@
 #include "statistics/PlayerStatistics.h"
 #endif
 
+#include "StatisticsPrint.h"
+
 #include <QDialog>
-#include <memory>
 
 class QComboBox;
 class QPrinter;
@@ -48,8 +49,7 @@ private:
     FigureGridView* figures_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* copy_ = nullptr;
-    std::unique_ptr<QPrinter> ownPrinter_;
-    QPrinter* printer_ = nullptr;
+    PrinterChoice printer_;
 };
 
 } // namespace quendra::app

@@ -27,10 +27,6 @@ TStat1::TStat1(Game& game, GraphKind kind, QPrinter* printer, QWidget* parent)
     : QDialog(parent), game_(game), kind_(kind), printer_(printer) {
     setObjectName("TStat1");
     setProperty("tag", (static_cast<int>(kind.view) - 1) * 10 + static_cast<int>(kind.section));
-    if (!printer_) {
-        ownPrinter_ = std::make_unique<QPrinter>();
-        printer_ = ownPrinter_.get();
-    }
     chart1_ = new StatisticsChart(this);
     chart1_->setObjectName("Chart1");
     chart2_ = new StatisticsChart(this);
@@ -165,8 +161,8 @@ void TStat1::applyStyle() {
 }
 
 void TStat1::Print_ButtonClick() {
-    if (confirmPrint(this, *printer_)) {
-        print(*printer_);
+    if (confirmPrint(this, printer_.printer())) {
+        print(printer_.printer());
     }
 }
 

@@ -8,8 +8,9 @@
 #include "statistics/HowOftenGraph.h"
 #endif
 
+#include "StatisticsPrint.h"
+
 #include <QDialog>
-#include <memory>
 
 class QPrinter;
 class QToolButton;
@@ -57,8 +58,7 @@ private:
     QToolButton* horizontal_ = nullptr;
     QToolButton* vertical_ = nullptr;
     QToolButton* threeD_ = nullptr;
-    std::unique_ptr<QPrinter> ownPrinter_;
-    QPrinter* printer_ = nullptr;
+    PrinterChoice printer_;
 };
 
 } // namespace quendra::app

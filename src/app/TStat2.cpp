@@ -34,10 +34,6 @@ TStat2::TStat2(Game& game, HowOftenView view, QPrinter* printer, QWidget* parent
     : QDialog(parent), game_(game), view_(view), printer_(printer) {
     setObjectName("TStat2");
     setProperty("tag", static_cast<int>(view));
-    if (!printer_) {
-        ownPrinter_ = std::make_unique<QPrinter>();
-        printer_ = ownPrinter_.get();
-    }
     ok_ = new QPushButton(this);
     ok_->setObjectName("OK_Tab_Button");
     print_ = new QPushButton(this);
@@ -111,8 +107,8 @@ void TStat2::placeButton(QPushButton* button, const PlacedText& place, const QSt
 
 void TStat2::Druck_Tab_ButtonClick() {
     setButtonsShown(false);
-    if (confirmPrint(this, *printer_)) {
-        print(*printer_);
+    if (confirmPrint(this, printer_.printer())) {
+        print(printer_.printer());
     }
     setButtonsShown(true);
     ok_->setFocus();

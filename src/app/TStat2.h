@@ -7,9 +7,10 @@
 #include "statistics/HowOftenTable.h"
 #endif
 
+#include "StatisticsPrint.h"
+
 #include <QDialog>
 #include <QHash>
-#include <memory>
 
 class QLabel;
 class QPrinter;
@@ -57,8 +58,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* copy_ = nullptr;
-    std::unique_ptr<QPrinter> ownPrinter_;
-    QPrinter* printer_ = nullptr;
+    PrinterChoice printer_;
 };
 
 } // namespace quendra::app
