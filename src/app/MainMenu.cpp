@@ -2,6 +2,7 @@
 #include "MainMenu.h"
 
 #include "AppText.h"
+#include "statistics/StatisticsMenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -36,6 +37,22 @@ MainMenu::MainMenu(QMenuBar* bar) {
         }
         actions_.insert(objectName, action);
     }
+    for (const StatisticsMenuEntry& entry : StatisticsMenuEntries) {
+        QAction* action = submenu(name(entry.parent))->addAction(QString());
+        action->setObjectName(name(entry.objectName));
+        actions_.insert(action->objectName(), action);
+    }
+}
+
+QMenu* MainMenu::submenu(const QString& entryName) {
+    QAction* entry = actions_.value(entryName);
+    if (!entry->menu()) {
+        // The submenu pops up from the menu that holds the entry.
+        auto* menu = new QMenu(qobject_cast<QWidget*>(entry->parent()));
+        menu->setObjectName(entryName + "Menu");
+        entry->setMenu(menu);
+    }
+    return entry->menu();
 }
 
 void MainMenu::retranslate(Language language) {
@@ -43,6 +60,9 @@ void MainMenu::retranslate(Language language) {
         menus_[static_cast<std::size_t>(title.id)]->setTitle(qText(title.caption[language]));
     }
     for (const MainMenuEntry& entry : MainMenuEntries) {
+        actions_.value(name(entry.objectName))->setText(qText(entry.caption[language]));
+    }
+    for (const StatisticsMenuEntry& entry : StatisticsMenuEntries) {
         actions_.value(name(entry.objectName))->setText(qText(entry.caption[language]));
     }
 }

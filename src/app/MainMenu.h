@@ -1,5 +1,6 @@
-// The main window's menu bar, built from the engine's menu table: one action per entry, named
-// after the entry, with its shortcut; captions follow the language, states the command model.
+// The main window's menu bar, built from the engine's menu tables: one action per entry, named
+// after the entry, with its shortcut, and the statistics submenus below their entries; captions
+// follow the language, states the command model.
 #pragma once
 
 #ifndef Q_MOC_RUN
@@ -21,7 +22,7 @@ public:
     // Fills the menu bar; the actions belong to the bar's menus.
     explicit MainMenu(QMenuBar* bar);
 
-    // The entry's action; null for a name the table does not hold.
+    // The entry's action, submenu entries included; null for a name the tables do not hold.
     QAction* action(const QString& objectName) const { return actions_.value(objectName); }
     QMenu* menu(MainMenuId id) const { return menus_[static_cast<std::size_t>(id)]; }
 
@@ -30,6 +31,9 @@ public:
     void apply(const CommandState& commands);
 
 private:
+    // The submenu below an entry, made on first use.
+    QMenu* submenu(const QString& entryName);
+
     std::array<QMenu*, MainMenuCount> menus_{};
     QHash<QString, QAction*> actions_;
     QHash<QString, QAction*> separatorsBefore_;

@@ -11,6 +11,9 @@
 #include "TAboutBox.h"
 #include "TBalken.h"
 #include "TOptionen.h"
+#include "TSpielerStat.h"
+#include "TStat1.h"
+#include "TStat2.h"
 #include "TSystemEDForm.h"
 #include "TSystemspielmenu.h"
 #include "Tstart_bildschirm.h"
@@ -30,6 +33,7 @@
 #include "settings/SettingsIo.h"
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
+#include "statistics/StatisticsMenu.h"
 #include "systemplay/SystemEditing.h"
 #include "systemplay/SystemEditor.h"
 #include "systemplay/SystemPlayers.h"
@@ -43,6 +47,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -110,7 +116,8 @@ void bindButton(QPushButton* button, const CommandEntry& entry) {
 
 MainWindow::MainWindow(SettingsStore& store, const std::filesystem::path& programFolder,
                        QWidget* parent)
-    : QMainWindow(parent), store_(store), host_(this), game_(host_), spieltimer_(new QTimer(this)) {
+    : QMainWindow(parent), store_(store), host_(this), game_(host_), spieltimer_(new QTimer(this)),
+      printer_(std::make_unique<QPrinter>()) {
     setObjectName("THaupt");
     setWindowTitle(qText(ProductName));
     host_.setGame(&game_);
@@ -222,17 +229,30 @@ void MainWindow::connectCommands() {
         {"Ladedatei1", &MainWindow::Ladedatei1Click},
         {"Jahr1", &MainWindow::Jahr1Click},
         {"About1", &MainWindow::AboutClick},
+        {"Drucker1", &MainWindow::Drucker1Click},
+        {"Verlauf1", &MainWindow::Verlauf1Click},
     };
     for (const auto& [name, handler] : handlers) {
         connect(menu_->action(name), &QAction::triggered, this, handler);
     }
     connect(menu_->action("Beenden1"), &QAction::triggered, this, &QWidget::close);
     connect(menu_->action("Hotminimized1"), &QAction::triggered, this, &QWidget::showMinimized);
+    for (const StatisticsMenuEntry& entry : StatisticsMenuEntries) {
+        QAction* action = menu_->action(qText(entry.objectName));
+        const int tag = entry.tag;
+        if (entry.action == StatisticsMenuAction::Table) {
+            connect(action, &QAction::triggered, this,
+                    [this, tag] { StatistikTabClick(static_cast<HowOftenView>(tag)); });
+        } else if (entry.action == StatisticsMenuAction::Graph) {
+            connect(action, &QAction::triggered, this, [this, tag] { Statistik1Click(tag); });
+        }
+    }
     // The entries whose windows are not part of this window yet say so.
+    const QStringList withSubmenus{"Tabelle1", "Grafik1", "AStatistik1"};
     for (const MainMenuEntry& entry : MainMenuEntries) {
         const QString name = qText(entry.objectName);
         const bool handled =
-            name == "Beenden1" || name == "Hotminimized1" ||
+            name == "Beenden1" || name == "Hotminimized1" || withSubmenus.contains(name) ||
             std::any_of(std::begin(handlers), std::end(handlers),
                         [&name](const auto& handler) { return name == handler.first; });
         if (!handled) {
@@ -498,6 +518,38 @@ void MainWindow::Systemspiel1Click() {
     command([this] {
         TSystemspielmenu menu(game_, this);
         menu.exec();
+    });
+}
+
+template <typename Window, typename... Arguments>
+void MainWindow::showStatistics(Arguments&&... arguments) {
+    command([&] {
+        DialogPause pause(game_);
+        Window window(game_, std::forward<Arguments>(arguments)..., printer_.get(), this);
+        window.exec();
+    });
+}
+
+void MainWindow::StatistikTabClick(HowOftenView view) {
+    showStatistics<TStat2>(view);
+}
+
+void MainWindow::Statistik1Click(int graphKind) {
+    if (const std::optional<GraphKind> kind = graphKindFromTag(graphKind)) {
+        showStatistics<TStat1>(*kind);
+    }
+}
+
+void MainWindow::Verlauf1Click() {
+    showStatistics<TSpielerStat>();
+}
+
+void MainWindow::Drucker1Click() {
+    command([this] {
+        DialogPause pause(game_);
+        QPageSetupDialog dialog(printer_.get(), this);
+        dialog.setObjectName("PrinterSetupDialog");
+        dialog.exec();
     });
 }
 

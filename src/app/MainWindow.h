@@ -5,15 +5,18 @@
 #include "QtHost.h"
 #ifndef Q_MOC_RUN
 #include "game/Game.h"
+#include "statistics/HowOftenTable.h"
 #endif
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLabel;
+class QPrinter;
 class QPushButton;
 
 namespace quendra {
@@ -106,6 +109,13 @@ private:
     void Ladedatei1Click();
     void Jahr1Click();
     void AboutClick();
+    void Drucker1Click();
+    void StatistikTabClick(HowOftenView view);
+    void Statistik1Click(int graphKind);
+    void Verlauf1Click();
+    // Shows a statistics window modally; the game pauses meanwhile.
+    template <typename Window, typename... Arguments>
+    void showStatistics(Arguments&&... arguments);
 
     SettingsStore& store_;
     QtHost host_;
@@ -127,6 +137,8 @@ private:
     QLabel* selNumDisp_ = nullptr;
     QLabel* matrixStatus_ = nullptr;
     QTimer* spieltimer_;
+    // The printer chosen under "Drucker ...", used by every window that prints.
+    std::unique_ptr<QPrinter> printer_;
     bool firstBetsScheduled_ = false;
     std::optional<Language> shownLanguage_;
     bool startUpScheduled_ = false;

@@ -30,13 +30,14 @@ public:
         }
     }
     std::optional<int> selectNumber(TableType, std::optional<int>) override { return picked; }
-    std::chrono::system_clock::time_point now() const override { return {}; }
+    std::chrono::system_clock::time_point now() const override { return clock; }
 
     std::vector<int> messages;
     std::vector<MessageKind> kinds;
     std::vector<std::string> texts; // of the boxes shown, not of the questions
     std::function<void(Change)> onChange;
     std::optional<int> picked;
+    std::chrono::system_clock::time_point clock{};
 };
 
 inline void loadTable(GameState& state, TableType type) {

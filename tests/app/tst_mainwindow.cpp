@@ -1,6 +1,7 @@
 // The main window: start-up with the settings and the table, error 7, the game commands on their
 // keys, menus and buttons bound to the command model, the language at run time, the
-// super-short game played in batches and the system-play menu with its first bets.
+// super-short game played in batches, the system-play menu with its first bets and the
+// statistics windows behind their menu entries.
 #include "MainWindow.h"
 #include "QtSettingsStore.h"
 #include "TBalken.h"
@@ -9,6 +10,7 @@
 #include "game/CommandState.h"
 #include "game/MainMenu.h"
 #include "game/SuperShortGame.h"
+#include "statistics/StatisticsMenu.h"
 #include "systemplay/SystemPlayers.h"
 
 #include <QAction>
@@ -309,6 +311,59 @@ private slots:
         window.refresh();
         QCOMPARE(action(window, "SpielEnde1")->text(), QString("Stop Game"));
         verifyBoundToTheCommandModel(window);
+        window.close();
+    }
+
+    // Each table and graph entry, "Verlauf" and "Drucker ..." opens its window modally, the game
+    // paused meanwhile and running again afterwards.
+    void everyStatisticsEntryOpensItsWindowWithTheGamePaused() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        struct Opened {
+            QString name;
+            int tag = -1;
+            bool paused = false;
+        };
+        const auto open = [&](const QString& entry) {
+            Opened opened;
+            QTimer user;
+            QObject::connect(&user, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || !modal->isVisible()) {
+                    return;
+                }
+                user.stop();
+                opened = {modal->objectName(), modal->property("tag").toInt(),
+                          window.game().state().phase == TextKind::gkPause};
+                QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+            });
+            user.start(10);
+            action(window, entry.toLatin1().constData())->trigger();
+            return opened;
+        };
+        for (const quendra::StatisticsMenuEntry& entry : quendra::StatisticsMenuEntries) {
+            if (entry.action == quendra::StatisticsMenuAction::Submenu) {
+                continue;
+            }
+            const QString name =
+                QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size()));
+            const Opened opened = open(name);
+            const bool table = entry.action == quendra::StatisticsMenuAction::Table;
+            QCOMPARE(opened.name, table ? QString("TStat2") : QString("TStat1"));
+            QCOMPARE(opened.tag, entry.tag);
+            QVERIFY2(opened.paused, qPrintable(name));
+            QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
+        }
+        QCOMPARE(open("Verlauf1").name, QString("TSpielerStat"));
+        // "Drucker ..." sets up the printer the windows print on.
+        const Opened printer = open("Drucker1");
+        QCOMPARE(printer.name, QString("PrinterSetupDialog"));
+        QVERIFY(printer.paused);
+        // The submenus carry their captions in the language.
+        QCOMPARE(action(window, "Seitwannnicht1")->text(), QString("Seit wann nicht?"));
+        QCOMPARE(action(window, "Diagramm15")->text(), QString("Transversale Plein/Simple"));
         window.close();
     }
 

@@ -3,7 +3,9 @@
 #include "statistics/HowOftenGraph.h"
 #include "statistics/HowOftenTable.h"
 #include "support/FixedTextMeasure.h"
+#include "table/Table.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -127,6 +129,66 @@ TEST(HowOftenTable, BoldMarksEverySectionMaximumButNeverTheZerosTotalsOrEvenChan
     EXPECT_EQ(boldCells(american), (std::vector<std::string>{"KolII2:K II", "DutzI1:D I"}));
     EXPECT_EQ(tableOf(store, TableType::French).maxima.plein, 3);
 }
+
+// Every number comes thirty times in turn: each field of the table wins at least once every 38
+// coups, while the since-when-not counters of the fields the table lacks pass 1000.
+class SinceNotOfMissingFields : public ::testing::TestWithParam<TableType> {
+protected:
+    SinceNotOfMissingFields() {
+        const std::vector<PocketRecord> wheel = standardPocketTable(GetParam());
+        for (int round = 0; round < Rounds; ++round) {
+            for (const PocketRecord& pocket : wheel) {
+                Stat_RecordCoup(store, pocket, true);
+            }
+        }
+    }
+
+    static constexpr int Rounds = 30;
+    StatisticsStore store;
+};
+
+TEST_P(SinceNotOfMissingFields, NeitherTakeTheBoldMarkNorWidenTheColumns) {
+    const HowOftenTable table = tableOf(store, GetParam(), HowOftenView::GameSinceNot);
+    const int hundred = FixedTextMeasure{}.width("100") + 5;
+    for (const char* name : {"TraplT16", "ChevalT20", "ChevalT40", "ChevalT60"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(gridOf(table, name).columnWidth, hundred);
+    }
+    EXPECT_LT(table.maxima.transversalePlein, 38);
+    EXPECT_LT(table.maxima.cheval, 38);
+    const std::vector<std::string> bold = boldCells(table);
+    const auto boldIn = [&bold](const std::string& grid) {
+        return std::count_if(bold.begin(), bold.end(), [&grid](const std::string& cell) {
+            return cell.starts_with(grid + ":");
+        });
+    };
+    EXPECT_GT(boldIn("TraplT16"), 0);
+    EXPECT_GT(boldIn("ChevalT20") + boldIn("ChevalT40") + boldIn("ChevalT60"), 0);
+}
+
+TEST_P(SinceNotOfMissingFields, AreDrawnAtZeroInTheGraphs) {
+    for (const int tag : {13, 15}) {
+        SCOPED_TRACE(tag);
+        const HowOftenGraph graph =
+            howOftenGraph(store, *graphKindFromTag(tag), GetParam(), Language::German);
+        EXPECT_LT(graph.valueMaximum, 38);
+    }
+    if (GetParam() == TableType::American) {
+        EXPECT_EQ(store.StatSinceNot[TransversalePleinBase + 2], Rounds * 38);
+        const HowOftenGraph transversales =
+            howOftenGraph(store, *graphKindFromTag(15), GetParam(), Language::German);
+        EXPECT_EQ(transversales.chart1.series.values[1], 0);
+        const HowOftenGraph chevals =
+            howOftenGraph(store, *graphKindFromTag(13), GetParam(), Language::German);
+        EXPECT_EQ(chevals.chart1.series.values[2], 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, SinceNotOfMissingFields,
+                         ::testing::Values(TableType::French, TableType::American),
+                         [](const auto& info) {
+                             return info.param == TableType::French ? "French" : "American";
+                         });
 
 TEST(HowOftenTable, LargeFiguresWidenTheirSectionAndColumnsShareWithDozens) {
     StatisticsStore store;
@@ -433,6 +495,20 @@ TEST(ChartStyle, ButtonsChooseShapeGridAndThreeD) {
     style.toggleThreeD();
     EXPECT_EQ(style.chartType(), ChartType::SmoothedLine);
     EXPECT_TRUE(style.verticalEnabled());
+}
+
+TEST(ChartStyle, ATypeChosenInTheChartMovesTheShapeButtons) {
+    ChartStyle style;
+    style.show();
+    style.chartTypeChanged(ChartType::Line + ChartType::ThreeD);
+    EXPECT_EQ(style.shape(), ChartStyle::Shape::Line);
+    EXPECT_EQ(style.chartType(), ChartType::Line + ChartType::ThreeD);
+    EXPECT_TRUE(style.verticalEnabled());
+    style.setVerticalGrid(true);
+    style.chartTypeChanged(ChartType::Bar);
+    EXPECT_EQ(style.shape(), ChartStyle::Shape::Bar);
+    EXPECT_EQ(style.chartType(), ChartType::Bar);
+    EXPECT_FALSE(style.verticalGrid());
 }
 
 } // namespace

@@ -313,9 +313,13 @@ TEST_F(StatisticsStoreTest, HistoryKeepsItsFirst32000Entries) {
 TEST_F(StatisticsStoreTest, ResetRestartsTheCountersButKeepsTheHistory) {
     play(seventeen(), 3, true);
     Permanenz_Append(store, DaySeparatorCode);
+    store.playerResults[2] = {-40, 15, -90, -30};
     Stat_Reset(store);
     EXPECT_EQ(store.StatHowOften, CounterArray{});
     EXPECT_EQ(store.StatSinceNot, CounterArray{});
+    // The player statistics show the results of their last computation: after a reset, none.
+    EXPECT_EQ(store.playerResults[2].PlayerMinimum, 0);
+    EXPECT_EQ(store.playerResults[2].PlayerSum, 0);
     EXPECT_EQ(store.PermanenzPos, 5);
     EXPECT_EQ(store.YearCups, 3);
 
@@ -323,8 +327,10 @@ TEST_F(StatisticsStoreTest, ResetRestartsTheCountersButKeepsTheHistory) {
     EXPECT_EQ(store.StatHowOften[TotalSlot], 1);
     EXPECT_EQ(store.PermanenzPos, 6);
 
+    store.playerResults[0].PlayerAverage = 7;
     Stat_EndGame(store);
     EXPECT_EQ(store.StatHowOften, CounterArray{});
+    EXPECT_EQ(store.playerResults[0].PlayerAverage, 0);
     EXPECT_EQ(store.YearCups, 0);
     EXPECT_EQ(store.PermanenzPos, 1);
     EXPECT_TRUE(store.gameHistory().empty());

@@ -27,11 +27,13 @@ constexpr std::array<BilingualText, 6> EvenChanceLabels{{
     {"19-36", "19-36"},
 }};
 
-// A run of counter slots drawn as consecutive points labelled from firstLabel upward.
+// A run of counter slots drawn as consecutive points labelled from firstLabel upward; the
+// label is the field's index.
 struct SlotRun {
     int firstSlot;
     int points;
     int firstLabel;
+    BetKind kind;
 };
 
 struct SectionCharts {
@@ -47,39 +49,51 @@ SectionCharts sectionCharts(GraphSection section, TableType table) {
     switch (section) {
     case GraphSection::Cheval:
         return french ? SectionCharts{"Cheval - ",
-                                      {ChevalBase + 1, 30, 1},
-                                      {ChevalBase + 31, 30, 31},
+                                      {ChevalBase + 1, 30, 1, BetKind::Cheval},
+                                      {ChevalBase + 31, 30, 31, BetKind::Cheval},
                                       "Chevals",
                                       ""}
                       : SectionCharts{"Cheval - ",
-                                      {ChevalBase + 1, 32, 1},
-                                      {ChevalBase + 33, 31, 33},
+                                      {ChevalBase + 1, 32, 1, BetKind::Cheval},
+                                      {ChevalBase + 33, 31, 33, BetKind::Cheval},
                                       "Chevals",
                                       ""};
     case GraphSection::Carre:
-        return {"Carres - ", {CarreBase + 1, 12, 1}, {CarreBase + 13, 11, 13}, "Carres", ""};
+        return {"Carres - ",
+                {CarreBase + 1, 12, 1, BetKind::Carre},
+                {CarreBase + 13, 11, 13, BetKind::Carre},
+                "Carres",
+                ""};
     case GraphSection::Transversales:
         return {"Transversale Plein/Simple - ",
-                {TransversalePleinBase + 1, french ? 14 : 16, 1},
-                {TransversaleSimpleBase + 1, 11, 1},
+                {TransversalePleinBase + 1, french ? 14 : 16, 1, BetKind::TransversalePlein},
+                {TransversaleSimpleBase + 1, 11, 1, BetKind::TransversaleSimple},
                 "Transversale Pleins",
                 "Transversale Simple"};
     case GraphSection::Plein:
     case GraphSection::EvenChances:
         break;
     }
-    return {"Plein - ", {0, 19, 0}, {19, french ? 18 : 19, 19}, "Pleins", ""};
+    return {"Plein - ",
+            {0, 19, 0, BetKind::Plein},
+            {19, french ? 18 : 19, 19, BetKind::Plein},
+            "Pleins",
+            ""};
 }
 
 // Plein labels are numbers, so slot 37 reads "00"; the other sections count their fields.
+// A field the table lacks is drawn at 0: its since-when-not counter grows with every coup and
+// would dwarf every real field.
 GraphChart chartOf(const CounterArray& counters, SlotRun run, std::string_view title,
-                   GraphSection section) {
+                   GraphSection section, TableType table) {
     GraphChart chart;
     chart.categoryTitle = title;
     chart.valueTitle = ValueTitle;
     for (int i = 0; i < run.points; ++i) {
-        chart.series.values.push_back(counters[static_cast<std::size_t>(run.firstSlot + i)]);
         const int label = run.firstLabel + i;
+        const bool present = fieldPresent(table, {run.kind, label});
+        chart.series.values.push_back(
+            present ? counters[static_cast<std::size_t>(run.firstSlot + i)] : 0);
         chart.series.labels.push_back(section == GraphSection::Plein ? numberText(label)
                                                                      : std::to_string(label));
     }
@@ -127,8 +141,8 @@ HowOftenGraph howOftenGraph(const StatisticsStore& store, GraphKind kind, TableT
     }
     const SectionCharts charts = sectionCharts(kind.section, table);
     graph.caption = std::string(charts.captionText) + graphWords;
-    graph.chart1 = chartOf(counters, charts.chart1, charts.title1, kind.section);
-    graph.chart2 = chartOf(counters, charts.chart2, charts.title2, kind.section);
+    graph.chart1 = chartOf(counters, charts.chart1, charts.title1, kind.section, table);
+    graph.chart2 = chartOf(counters, charts.chart2, charts.title2, kind.section, table);
     graph.valueMaximum = std::max({1.0, largestValue(graph.chart1), largestValue(*graph.chart2)});
     return graph;
 }
@@ -173,6 +187,23 @@ void ChartStyle::pressLine() {
 void ChartStyle::pressSmoothedLine() {
     setShape(Shape::SmoothedLine, ChartType::SmoothedLine);
     verticalEnabled_ = true;
+}
+
+void ChartStyle::chartTypeChanged(int type) {
+    switch (type % ChartType::ThreeD) {
+    case ChartType::Line:
+        pressLine();
+        break;
+    case ChartType::SmoothedLine:
+        pressSmoothedLine();
+        break;
+    case ChartType::Bar:
+        pressBar();
+        break;
+    default:
+        break;
+    }
+    type_ = type;
 }
 
 void ChartStyle::setHorizontalGrid(bool down) {

@@ -79,8 +79,9 @@ public:
     void setHorizontalGrid(bool down);
     void setVerticalGrid(bool down);
     void toggleThreeD();
-    // A type the user chose in the first chart itself; the second chart takes it too.
-    void chartTypeChanged(int type) { type_ = type; }
+    // A type the user chose in the first chart itself; the second chart takes it too, and the
+    // shape buttons follow as if the user had pressed one.
+    void chartTypeChanged(int type);
 
     Shape shape() const { return shape_; }
     int chartType() const { return type_; }

@@ -129,6 +129,20 @@ std::uint16_t largest(const CounterArray& counters, int firstSlot, int lastSlot)
     return *std::max_element(counters.begin() + firstSlot, counters.begin() + lastSlot + 1);
 }
 
+// The largest counter among the section's fields that exist on the table. The since-when-not
+// counters of the fields a table lacks grow with every coup; they are never shown, so they must
+// neither take the bold mark from the real fields nor widen the columns.
+std::uint16_t largestPresent(const CounterArray& counters, TableType table, BetKind kind, int base,
+                             int fields) {
+    std::uint16_t maximum = 0;
+    for (int index = 1; index <= fields; ++index) {
+        if (fieldPresent(table, {kind, index})) {
+            maximum = std::max(maximum, counters[static_cast<std::size_t>(base + index)]);
+        }
+    }
+    return maximum;
+}
+
 // Values of 100 and more widen their section's columns; smaller ones keep the width of "100".
 std::string sizingText(std::uint16_t maximum) {
     return maximum < 100 ? "100" : std::to_string(maximum);
@@ -319,14 +333,14 @@ const CounterArray& viewCounters(const StatisticsStore& store, HowOftenView view
 SectionMaxima sectionMaxima(const CounterArray& counters, TableType table) {
     SectionMaxima maxima;
     maxima.plein = largest(counters, 1, highestNumber(table));
-    maxima.carre = largest(counters, CarreBase + 1, CarreBase + 23);
+    maxima.carre = largestPresent(counters, table, BetKind::Carre, CarreBase, 23);
     maxima.transversaleSimple =
-        largest(counters, TransversaleSimpleBase + 1, TransversaleSimpleBase + 11);
+        largestPresent(counters, table, BetKind::TransversaleSimple, TransversaleSimpleBase, 11);
     maxima.transversalePlein =
-        largest(counters, TransversalePleinBase + 1, TransversalePleinBase + 16);
-    maxima.cheval = largest(counters, ChevalBase + 1, ChevalBase + 63);
-    maxima.column = largest(counters, ColumnBase + 1, ColumnBase + 3);
-    maxima.dozen = largest(counters, DozenBase + 1, DozenBase + 3);
+        largestPresent(counters, table, BetKind::TransversalePlein, TransversalePleinBase, 16);
+    maxima.cheval = largestPresent(counters, table, BetKind::Cheval, ChevalBase, 63);
+    maxima.column = largestPresent(counters, table, BetKind::Column, ColumnBase, 3);
+    maxima.dozen = largestPresent(counters, table, BetKind::Dozen, DozenBase, 3);
     return maxima;
 }
 

@@ -35,10 +35,6 @@ PlayerInfoColumn column(const BilingualText& label, Language language, std::stri
 
 } // namespace
 
-void clearPlayerResults(PlayerResults& results) {
-    results.fill(PlayerResult{});
-}
-
 std::array<std::string, PlayerSlots> playerNames(Language language) {
     std::array<std::string, PlayerSlots> names;
     for (int p = 0; p < PlayerSlots; ++p) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "statistics/PlayerResults.h"
 #include "statistics/StatisticsView.h"
 
 #include <array>
@@ -12,20 +13,7 @@
 
 namespace quendra {
 
-// The results of one player, kept from one showing of the window to the next and cleared by
-// the statistics reset and the end of a game.
-struct PlayerResult {
-    std::int32_t PlayerMinimum = 0; // the lowest cumulative result, 0 if none is lower
-    std::int32_t PlayerMaximum = 0; // the highest cumulative result, 0 if none is higher
-    // The sum of the cumulative results charted. It is 64-bit: 32000 results near the 32-bit
-    // limit overflow a 32-bit sum.
-    std::int64_t PlayerSum = 0;
-    std::int32_t PlayerAverage = 0; // PlayerSum div `SpielerStatPos`, truncated towards zero
-};
-
-using PlayerResults = std::array<PlayerResult, PlayerSlots>;
-
-void clearPlayerResults(PlayerResults& results);
+static_assert(PlayerResultSlots == PlayerSlots, "one result per player slot");
 
 inline constexpr BilingualText PlayerStatisticsCaption{"Spieler Statistik", "Player statistic"};
 

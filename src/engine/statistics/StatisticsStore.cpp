@@ -195,6 +195,7 @@ StatCount Stat_RecordCoup(StatisticsStore& store, const PocketRecord& pocket,
 void Stat_Reset(StatisticsStore& store) {
     store.StatHowOften.fill(0);
     store.StatSinceNot.fill(0);
+    clearPlayerResults(store.playerResults);
 }
 
 void Stat_EndGame(StatisticsStore& store) {

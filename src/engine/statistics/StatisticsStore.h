@@ -2,6 +2,7 @@
 // of the game and the separately loaded analysis history, with their per-coup update.
 #pragma once
 
+#include "statistics/PlayerResults.h"
 #include "table/BetField.h"
 #include "table/PocketRecord.h"
 
@@ -58,6 +59,9 @@ struct StatisticsStore {
     std::array<std::uint8_t, HistoryLimit> AnalysisPermanenz{};
     std::uint16_t AnalysisSeparatorCount = 0;
 
+    // What the player statistics computed when last shown; the counters' reset clears them.
+    PlayerResults playerResults{};
+
     // The entries stored in Permanenz, oldest first.
     std::span<const std::uint8_t> gameHistory() const;
     // The entries of AnalysisPermanenz, coups and day separators together, oldest first.
@@ -89,7 +93,8 @@ bool Stat_CountsLastCoup(const StatisticsStore& store, const PocketRecord& pocke
 StatCount Stat_RecordCoup(StatisticsStore& store, const PocketRecord& pocket,
                           bool extendedStatistics);
 
-// Clears the how-often and since-when-not counters; the history and YearCups stay.
+// Clears the how-often and since-when-not counters and the player results; the history and
+// YearCups stay.
 void Stat_Reset(StatisticsStore& store);
 // End of a game: the counters are cleared, YearCups restarts and the history is emptied
 // (its bytes stay, only PermanenzPos goes back to 1).

@@ -1,0 +1,139 @@
+// Header lines and clipboard text of the statistics windows.
+#include "statistics/StatisticsExport.h"
+
+#include <array>
+#include <cstdio>
+
+namespace quendra {
+namespace {
+
+constexpr BilingualText FrenchTableText{"Französischer Tisch", "French table"};
+constexpr BilingualText AmericanTableText{"Amerikanischer Tisch", "American table"};
+constexpr BilingualText RedWord{"ROT", "RED"};
+constexpr BilingualText BlackWord{"SCHWARZ", "BLACK"};
+
+// One block of the copied table: a heading (none for the totals) and the grids whose cells
+// follow each other on one line pair; numbered grids of one section get a line pair each.
+struct TextBlock {
+    std::string_view heading;
+    std::array<std::string_view, 6> grids;
+    bool gridsOnOneLine;
+};
+
+constexpr std::array<TextBlock, 9> TextBlocks{{
+    {"", {"Gesamt1", "Zero0", "Zero00"}, true},
+    {"Pleinueber", {"PleinT18", "PleinT36"}, false},
+    {"Carreueber", {"CarreT12", "CarreT23"}, false},
+    {"TraSiueber", {"TraSiT11"}, false},
+    {"TraPlueber", {"TraplT16"}, false},
+    {"Chevalueber", {"ChevalT20", "ChevalT40", "ChevalT60"}, false},
+    {"EinfChueber", {"EinF118", "EinFGer", "EinFRot", "EinFSch", "EinFUng", "EinF1836"}, true},
+    {"Kolonnueber", {"KolI1", "KolII2", "KolIII3"}, true},
+    {"Dutzenueber", {"DutzI1", "DutzII2", "DutzIII3"}, true},
+}};
+
+std::string cellLabel(const FigureGrid& grid, const FigureCell& cell, Language language) {
+    switch (grid.mark) {
+    case LabelMark::Red:
+        return std::string(RedWord[language]);
+    case LabelMark::Black:
+        return std::string(BlackWord[language]);
+    case LabelMark::None:
+        break;
+    }
+    return cell.label;
+}
+
+struct LinePair {
+    std::string labels;
+    std::string values;
+    bool empty = true;
+
+    void add(std::string_view label, std::string_view value) {
+        if (!empty) {
+            labels += '\t';
+            values += '\t';
+        }
+        empty = false;
+        labels += label;
+        values += value;
+    }
+    void appendTo(std::string& text) const { text += labels + '\n' + values + '\n'; }
+};
+
+void addGrid(LinePair& line, const FigureGrid& grid, Language language) {
+    for (const FigureCell& cell : grid.cells) {
+        line.add(cellLabel(grid, cell, language), cell.value);
+    }
+}
+
+std::string headingText(const HowOftenTable& table, std::string_view name) {
+    for (const PlacedText& heading : table.headings) {
+        if (heading.name == name) {
+            return heading.text;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::string_view tableTypeText(TableType table, Language language) {
+    return (table == TableType::French ? FrenchTableText : AmericanTableText)[language];
+}
+
+std::string printHeaderLine(std::string_view caption, TableType table, Language language,
+                            std::chrono::year_month_day date) {
+    char day[32];
+    const int year = static_cast<int>(date.year());
+    const unsigned month = static_cast<unsigned>(date.month());
+    const unsigned dayOfMonth = static_cast<unsigned>(date.day());
+    if (language == Language::German) {
+        std::snprintf(day, sizeof day, "%02u.%02u.%04d", dayOfMonth, month, year);
+    } else {
+        std::snprintf(day, sizeof day, "%04d-%02u-%02u", year, month, dayOfMonth);
+    }
+    return std::string(caption) + "  -  " + std::string(tableTypeText(table, language)) + "  -  " +
+           day;
+}
+
+std::string tabSeparatedText(const HowOftenTable& table, Language language) {
+    std::string text = table.caption + '\n';
+    for (const TextBlock& block : TextBlocks) {
+        if (!block.heading.empty()) {
+            text += headingText(table, block.heading) + '\n';
+        }
+        LinePair shared;
+        for (std::string_view name : block.grids) {
+            const FigureGrid* grid = name.empty() ? nullptr : table.grid(name);
+            if (!grid || !grid->visible) {
+                continue;
+            }
+            if (block.gridsOnOneLine) {
+                addGrid(shared, *grid, language);
+            } else {
+                LinePair own;
+                addGrid(own, *grid, language);
+                own.appendTo(text);
+            }
+        }
+        if (block.gridsOnOneLine) {
+            shared.appendTo(text);
+        }
+    }
+    return text;
+}
+
+std::string tabSeparatedText(const PlayerInfoGrids& grids) {
+    std::string text;
+    for (const PlayerInfoRow* row : {&grids.figures, &grids.results}) {
+        LinePair line;
+        for (const PlayerInfoColumn& column : *row) {
+            line.add(column.label, column.value);
+        }
+        line.appendTo(text);
+    }
+    return text;
+}
+
+} // namespace quendra

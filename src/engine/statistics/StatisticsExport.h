@@ -1,0 +1,41 @@
+// What the statistics windows hand on: the header line above a printed table or chart, and the
+// tables as tab-separated text for a spreadsheet or a forum post.
+#pragma once
+
+#include "statistics/HowOftenTable.h"
+#include "statistics/PlayerStatistics.h"
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+namespace quendra {
+
+inline constexpr BilingualText CopyButtonText{"&Kopieren", "&Copy"};
+inline constexpr BilingualText SaveImageText{"Als Bild speichern…", "Save as image…"};
+inline constexpr BilingualText ImageFilesText{"Bilder", "Images"};
+// The chart's own menu, by which the user changes a chart's type.
+inline constexpr BilingualText BarChartText{"Balken", "Bars"};
+inline constexpr BilingualText LineChartText{"Linie", "Line"};
+inline constexpr BilingualText SmoothedLineChartText{"Geglättete Linie", "Smoothed line"};
+inline constexpr BilingualText ThreeDChartText{"3D", "3D"};
+inline constexpr BilingualText HorizontalGridText{"Gitter waagrecht", "Horizontal grid"};
+inline constexpr BilingualText VerticalGridText{"Gitter senkrecht", "Vertical grid"};
+
+// "Französischer Tisch" / "French table", "Amerikanischer Tisch" / "American table".
+std::string_view tableTypeText(TableType table, Language language);
+
+// The window's caption, the table type and the date, German "10.12.2026", English "2026-12-10",
+// so that a printed page says what it shows and when.
+std::string printHeaderLine(std::string_view caption, TableType table, Language language,
+                            std::chrono::year_month_day date);
+
+// The table window as lines of tab-separated cells: the caption, then each section's heading
+// followed by its labels and its figures, one line each; the red and black even chances are
+// named, since the clipboard has no colours.
+std::string tabSeparatedText(const HowOftenTable& table, Language language);
+
+// The two player grids, each as a line of labels and a line of values.
+std::string tabSeparatedText(const PlayerInfoGrids& grids);
+
+} // namespace quendra

@@ -1,0 +1,81 @@
+// The submenus of the statistics entries: "Tabelle" and "Grafik" below "Statistik", and the
+// analysis menu's "Statistik" with its own table and graphs. Each leaf names the table view or the
+// graph kind it opens; the app hangs the submenus below the main menu's entries.
+#pragma once
+
+#include "text/Language.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace quendra {
+
+enum class StatisticsMenuAction : std::uint8_t {
+    Submenu,
+    Table, // opens the table window; tag: the view (1-3)
+    Graph, // opens the graph window; tag: the graph kind (1-5, 11-15, 21-25)
+};
+
+struct StatisticsMenuEntry {
+    std::string_view parent; // a main menu entry or a submenu of this table
+    std::string_view objectName;
+    BilingualText caption;
+    StatisticsMenuAction action;
+    int tag = 0;
+};
+
+inline constexpr BilingualText HowOftenMenuCaption{"Wie oft?", "How often?"};
+inline constexpr BilingualText SinceNotMenuCaption{"Seit wann nicht?", "Since which time not?"};
+inline constexpr BilingualText TableMenuCaption{"Tabelle", "Table"};
+inline constexpr BilingualText GraphMenuCaption{"Grafik", "Graphic"};
+
+// The five sections of a graph submenu, in the order of their kinds' last digit.
+inline constexpr std::array<BilingualText, 5> GraphSectionCaptions{{
+    {"Einfache Chancen", "Even Money Bets"},
+    {"Plein", "Plein"},
+    {"Cheval", "Cheval"},
+    {"Carre", "Carre"},
+    {"Transversale Plein/Simple", "Transversale Plein/Simple"},
+}};
+
+namespace detail {
+constexpr StatisticsMenuEntry graphEntry(std::string_view parent, std::string_view name, int kind) {
+    return {parent, name, GraphSectionCaptions[static_cast<std::size_t>(kind % 10 - 1)],
+            StatisticsMenuAction::Graph, kind};
+}
+} // namespace detail
+
+inline constexpr std::array StatisticsMenuEntries{
+    StatisticsMenuEntry{"Tabelle1", "Wieoft1", HowOftenMenuCaption, StatisticsMenuAction::Table, 1},
+    StatisticsMenuEntry{"Tabelle1", "Seitwannnicht1", SinceNotMenuCaption,
+                        StatisticsMenuAction::Table, 2},
+    StatisticsMenuEntry{"Grafik1", "GrafikWieoft1", HowOftenMenuCaption,
+                        StatisticsMenuAction::Submenu},
+    detail::graphEntry("GrafikWieoft1", "Diagramm1", 1),
+    detail::graphEntry("GrafikWieoft1", "Diagramm2", 2),
+    detail::graphEntry("GrafikWieoft1", "Diagramm3", 3),
+    detail::graphEntry("GrafikWieoft1", "Diagramm4", 4),
+    detail::graphEntry("GrafikWieoft1", "Diagramm5", 5),
+    StatisticsMenuEntry{"Grafik1", "GrafikSeitwannnicht1", SinceNotMenuCaption,
+                        StatisticsMenuAction::Submenu},
+    detail::graphEntry("GrafikSeitwannnicht1", "Diagramm11", 11),
+    detail::graphEntry("GrafikSeitwannnicht1", "Diagramm12", 12),
+    detail::graphEntry("GrafikSeitwannnicht1", "Diagramm13", 13),
+    detail::graphEntry("GrafikSeitwannnicht1", "Diagramm14", 14),
+    detail::graphEntry("GrafikSeitwannnicht1", "Diagramm15", 15),
+    StatisticsMenuEntry{"AStatistik1", "ATabelle1", TableMenuCaption,
+                        StatisticsMenuAction::Submenu},
+    StatisticsMenuEntry{"ATabelle1", "Wieoft3", HowOftenMenuCaption, StatisticsMenuAction::Table,
+                        3},
+    StatisticsMenuEntry{"AStatistik1", "AGrafik1", GraphMenuCaption, StatisticsMenuAction::Submenu},
+    StatisticsMenuEntry{"AGrafik1", "AGrafikWieoft1", HowOftenMenuCaption,
+                        StatisticsMenuAction::Submenu},
+    detail::graphEntry("AGrafikWieoft1", "Diagramm21", 21),
+    detail::graphEntry("AGrafikWieoft1", "Diagramm22", 22),
+    detail::graphEntry("AGrafikWieoft1", "Diagramm23", 23),
+    detail::graphEntry("AGrafikWieoft1", "Diagramm24", 24),
+    detail::graphEntry("AGrafikWieoft1", "Diagramm25", 25),
+};
+
+} // namespace quendra
