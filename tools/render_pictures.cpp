@@ -1,6 +1,6 @@
 // Writes every picture of the program as PNG into a folder, to look at them or use them in the
 // help pages: render_pictures <folder>.
-#include "Pictures.h"
+#include "main/Pictures.h"
 
 #include <QApplication>
 #include <QDir>

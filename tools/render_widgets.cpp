@@ -1,20 +1,20 @@
 // Renders the playing surface as the player sees it — the board with the chips of four players
 // on both tables, the wheel during a ball run, the permanence strip and the number dialogs — as
 // PNG files into the folder given, for looking at them. Run with QT_QPA_PLATFORM=offscreen.
-#include "BoardView.h"
-#include "PermanenceStrip.h"
-#include "TAnfrageZahl.h"
-#include "TOptionen.h"
-#include "TSelectNumber.h"
-#include "TSystemspielmenu.h"
-#include "WheelView.h"
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
 #include "game/StartUp.h"
+#include "main/BoardView.h"
+#include "main/PermanenceStrip.h"
+#include "main/TAnfrageZahl.h"
+#include "main/TSelectNumber.h"
+#include "main/WheelView.h"
+#include "options/TOptionen.h"
 #include "spin/BallRun.h"
 #include "spin/NumberPick.h"
 #include "spin/PermanenceStrip.h"
 #include "systemplay/SystemPlayers.h"
+#include "systemplay/TSystemspielmenu.h"
 #include "table/Table.h"
 
 #include <QApplication>

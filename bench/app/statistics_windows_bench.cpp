@@ -1,8 +1,8 @@
 // Opening the player statistics after a full game: 32000 coups of four players charted,
 // from the menu's click to the first picture of the window.
 #include "BenchSupport.h"
-#include "TSpielerStat.h"
 #include "spin/CoupRecords.h"
+#include "statistics/TSpielerStat.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

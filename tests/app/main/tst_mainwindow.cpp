@@ -1,0 +1,386 @@
+// The main window: start-up with the settings and the table, error 7, the game commands on their
+// keys, menus and buttons bound to the command model, the language at run time, the
+// super-short game played in batches, the system-play menu with its first bets and the
+// statistics windows behind their menu entries.
+#include "common/QtSettingsStore.h"
+#include "game/CommandState.h"
+#include "game/MainMenu.h"
+#include "game/SuperShortGame.h"
+#include "main/MainWindow.h"
+#include "main/TBalken.h"
+#include "options/TOptionen.h"
+#include "statistics/StatisticsMenu.h"
+#include "systemplay/SystemPlayers.h"
+#include "systemplay/TSystemspielmenu.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using quendra::TextKind;
+using quendra::app::MainWindow;
+using quendra::app::TOptionen;
+using quendra::app::TSystemspielmenu;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home;
+    int storeCount = 0;
+
+    void copyWheelFiles() {
+        for (const char* name : {"EIGENPR.VER", "EIGENPRA.VER"}) {
+            QFile::remove(home.filePath(name));
+            QVERIFY(QFile::copy(QString(QUENDRA_BIN_DIR) + "/" + name, home.filePath(name)));
+        }
+    }
+
+    // A fresh settings store with the colour question answered and no start screen.
+    std::unique_ptr<quendra::app::QtSettingsStore> freshStore() {
+        auto store = std::make_unique<quendra::app::QtSettingsStore>(
+            home.filePath(QString("settings-%1.ini").arg(++storeCount)));
+        store->write("Daten", "DisplayCol", "1");
+        store->write("Einstellungen", "StartOFFVar", "1");
+        return store;
+    }
+
+    // Shows the window, waits for its start-up and makes it the active window for the keys.
+    static void startAndActivate(MainWindow& window) {
+        window.setStartScreenAllowed(false);
+        window.show();
+        QTRY_VERIFY(window.started());
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    static QAction* action(MainWindow& window, const char* name) {
+        return window.findChild<QAction*>(name);
+    }
+
+    // Every menu entry and button shows what the command model says.
+    static void verifyBoundToTheCommandModel(MainWindow& window) {
+        const quendra::CommandState commands = quendra::commandState(window.game().state());
+        for (const quendra::MainMenuEntry& entry : quendra::MainMenuEntries) {
+            const QString name =
+                QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size()));
+            const quendra::CommandEntry state = quendra::menuEntryState(commands, entry.objectName);
+            QAction* shown = action(window, name.toLatin1().constData());
+            QVERIFY2(shown, qPrintable(name));
+            QVERIFY2(shown->isVisible() == state.visible, qPrintable(name));
+            // Qt disables a hidden action.
+            QVERIFY2(shown->isEnabled() == (state.enabled && state.visible), qPrintable(name));
+            QVERIFY2(shown->isChecked() == state.checked, qPrintable(name));
+        }
+        const std::pair<const char*, quendra::CommandEntry> buttons[] = {
+            {"BU_ClearJetons", commands.BU_ClearJetons},
+            {"BU_LastBet", commands.BU_LastBet},
+            {"BU_Replay", commands.BU_Replay},
+            {"BU_Superkurzspiel", commands.BU_Superkurzspiel},
+        };
+        for (const auto& [name, state] : buttons) {
+            QCOMPARE(window.findChild<QPushButton*>(name)->isEnabled(), state.enabled);
+        }
+        QCOMPARE(window.findChild<QPushButton*>("BoGSSerie")->isEnabled(),
+                 commands.extendedBets[0]);
+        QCOMPARE(window.findChild<QPushButton*>("BoFinale")->isEnabled(), commands.extendedBets[3]);
+    }
+
+private slots:
+    void init() { copyWheelFiles(); }
+
+    void startsWithTheStoredTableAndStartScreenAndWritesTheSettingsBack() {
+        auto store = freshStore();
+        store->write("Einstellungen", "Tisch", "1");
+        store->write("Einstellungen", "StartOFFVar", "0");
+        MainWindow window(*store, home.path().toStdString());
+        bool startScreenShown = false;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&startScreenShown] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == "Tstart_bildschirm" && top->isVisible()) {
+                    startScreenShown = true;
+                    QMetaObject::invokeMethod(top, "accept", Qt::QueuedConnection);
+                }
+            }
+        });
+        watcher.start(10);
+        window.show();
+        QTRY_VERIFY(window.started());
+        QVERIFY(startScreenShown);
+        QCOMPARE(window.objectName(), QString("THaupt"));
+        QCOMPARE(window.size(), QSize(978, 695));
+        QVERIFY(!window.game().state().table.FrenchTable);
+        QCOMPARE(window.game().state().table.PocketCount, 38);
+        QCOMPARE(window.findChild<QWidget*>("board")->geometry(), MainWindow::BoardGeometry);
+        QVERIFY(window.findChild<QWidget*>("wheel"));
+        QVERIFY(window.findChild<QWidget*>("strip"));
+
+        store->write("Einstellungen", "Tisch", "");
+        window.close();
+        QCOMPARE(store->read("Einstellungen", "Tisch"), std::optional<std::string>("1"));
+    }
+
+    void aMissingWheelFileShowsError7AndClosesTheWindow() {
+        QVERIFY(QFile::remove(home.filePath("EIGENPR.VER")));
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        window.setStartScreenAllowed(false);
+        QString shown;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        watcher.start(10);
+        window.show();
+        QTRY_VERIFY(!shown.isEmpty());
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(!window.started());
+        QVERIFY(shown.endsWith("EIGENPR.VER\nInterne Steuerdatei nicht vorhanden!"));
+    }
+
+    void f2StartsAndF12PausesAndResumesTheGame() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        const quendra::GameState& state = window.game().state();
+        QCOMPARE(state.phase, TextKind::gkSpielstart);
+        verifyBoundToTheCommandModel(window);
+        QVERIFY(!window.findChild<QTimer*>("Spieltimer")->isActive());
+
+        QTest::keyClick(&window, Qt::Key_F2);
+        QCOMPARE(state.phase, TextKind::gkMakeBet);
+        QVERIFY(window.findChild<QTimer*>("Spieltimer")->isActive());
+        QVERIFY(!action(window, "Start1")->isEnabled());
+        QVERIFY(action(window, "SpielEnde1")->isEnabled());
+        verifyBoundToTheCommandModel(window);
+        // The timer fills the time bar.
+        auto* timeBar = window.findChild<quendra::app::TBalken*>("Spielablauf");
+        QTRY_VERIFY(timeBar->progress() > 0);
+        QCOMPARE(timeBar->maxValue(), state.TimeBarLimit);
+
+        QTest::keyClick(&window, Qt::Key_F12);
+        QCOMPARE(state.phase, TextKind::gkPause);
+        QVERIFY(state.UserPause);
+        QCOMPARE(window.windowTitle(), QString("Quendra (Pause)"));
+        QVERIFY(action(window, "Pause")->isChecked());
+        QVERIFY(!window.findChild<QTimer*>("Spieltimer")->isActive());
+        verifyBoundToTheCommandModel(window);
+
+        QTest::keyClick(&window, Qt::Key_F12);
+        QCOMPARE(state.phase, TextKind::gkMakeBet);
+        QCOMPARE(window.windowTitle(), QString("Quendra"));
+        QVERIFY(!action(window, "Pause")->isChecked());
+        window.close();
+    }
+
+    void theLanguageSwitchesMenusButtonsAndLabelsAtRunTime() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QCOMPARE(action(window, "SpielEnde1")->text(), QString("Spiel Ende"));
+        QCOMPARE(window.findChild<QPushButton*>("BoGSSerie")->text(), QString("große Serie"));
+
+        window.game().state().settings.Language = 1;
+        window.refresh();
+        QCOMPARE(action(window, "SpielEnde1")->text(), QString("Stop Game"));
+        QCOMPARE(action(window, "StatRcksetzung1")->text(), QString("Reset of statistics"));
+        QCOMPARE(window.findChild<QPushButton*>("BU_ClearJetons")->text(), QString("Clear Jetons"));
+        QCOMPARE(window.findChild<QPushButton*>("BU_LastBet")->text(), QString("Same bet"));
+        QCOMPARE(window.findChild<QPushButton*>("BoGSSerie")->text(), QString("big series"));
+        QCOMPARE(window.findChild<QLabel*>("LaSp2")->text(), QString("Player 2"));
+        QCOMPARE(window.findChild<quendra::app::TBalken*>("Guthaben1")->spracheKind(),
+                 quendra::Language::English);
+        window.close();
+    }
+
+    void aClickOnAPlayersLabelSelectsHimUnlessHeSitsOut() {
+        auto store = freshStore();
+        store->write("Einstellungen", "Spieleranzahl", "2");
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        auto* status2 = window.findChild<quendra::app::TBalken*>("Status2");
+        QCOMPARE(status2->textKind(), TextKind::gkNone);
+        QVERIFY(window.findChild<quendra::app::TBalken*>("Status4")->gesperrt());
+
+        QTest::mouseClick(window.findChild<QLabel*>("LaSp2"), Qt::LeftButton);
+        QCOMPARE(window.game().state().CurrentPlayer, 2);
+        QCOMPARE(status2->textKind(), TextKind::gkAktiv);
+        QCOMPARE(window.findChild<quendra::app::TBalken*>("B_T_Spieler_Info")->textKind(),
+                 TextKind::gkSpieler2);
+
+        QTest::mouseClick(window.findChild<QLabel*>("ShSp4"), Qt::LeftButton);
+        QCOMPARE(window.game().state().CurrentPlayer, 2);
+        window.close();
+    }
+
+    void theSuperShortGamePlaysItsCoupsInBatchesAndEndsAtItsTarget() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        quendra::Game& game = window.game();
+        quendra::SuperShortGameOn(game, 500);
+        window.refresh();
+        QVERIFY(window.findChild<QLabel*>("SuperkurzAktivtext")->isVisible());
+        QVERIFY(action(window, "Superkurzspiel")->isChecked());
+        // 500 coups at one per 25 ms tick would take 12.5 s.
+        QTRY_VERIFY_WITH_TIMEOUT(!game.state().superShortRunning(), 5000);
+        QCOMPARE(game.state().statistics.StatHowOften[200], 500);
+        QCOMPARE(game.state().phase, TextKind::gkMakeBet);
+        QVERIFY(!window.findChild<QLabel*>("SuperkurzAktivtext")->isVisible());
+        QCOMPARE(window.findChild<QLabel*>("B_Cups")->text(), QString("500"));
+        window.close();
+    }
+
+    void aSystemActivatedByTheMenuPlacesItsFirstBetsThroughTheOneShotTimer() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        QVERIFY(QDir(home.path()).mkpath("SYSTEM"));
+        QFile system(home.filePath("SYSTEM/EVEN.SYF"));
+        QVERIFY(system.open(QIODevice::WriteOnly));
+        system.write("ST:\r\nSZ EI1(1), EC03;\r\nAL:\r\nSZ EI1(1), EC03;\r\n");
+        system.close();
+
+        // The menu entry opens the menu modally; the user types the file and clicks OK.
+        quendra::Game& game = window.game();
+        bool pausedWhileOpen = false;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<TSystemspielmenu*>(QApplication::activeModalWidget());
+            if (!menu || !menu->isVisible()) {
+                return;
+            }
+            user.stop();
+            pausedWhileOpen = game.state().phase == TextKind::gkPause;
+            auto* edit = menu->findChild<QLineEdit*>("Sp1SysFile");
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(edit, "EVEN");
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::mouseClick(menu->findChild<QPushButton*>("SystemfilemenuOK"), Qt::LeftButton);
+        });
+        user.start(10);
+        action(window, "Systemspiel1")->trigger();
+        QVERIFY(pausedWhileOpen);
+        QCOMPARE(game.state().phase, TextKind::gkMakeBet);
+        QVERIFY(game.state().player(1).sys.SystemActive);
+        QTRY_VERIFY(!game.state().systemPlay.SystemSetTimerOn);
+        QCOMPARE(game.state().player(1).BetSum, 1);
+        window.close();
+    }
+
+    void theOptionsSwitchToEnglishAndTheAmericanTableAfterOk() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        quendra::Game& game = window.game();
+        bool pausedWhileOpen = false;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<TOptionen*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            user.stop();
+            pausedWhileOpen = game.state().phase == TextKind::gkPause;
+            auto* language = dialog->findChild<QComboBox*>("Sprache");
+            language->setCurrentIndex(1);
+            emit language->activated(1);
+            QTest::mouseClick(dialog->findChild<QRadioButton*>("ArmiTischRA"), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("OKoption"), Qt::LeftButton);
+        });
+        user.start(10);
+        QTest::keyClick(&window, Qt::Key_F3);
+        QVERIFY(pausedWhileOpen);
+        QCOMPARE(game.state().table.PocketCount, 38);
+        QVERIFY(!game.state().settings.FrenchTable);
+        QCOMPARE(game.state().phase, TextKind::gkMakeBet);
+        window.refresh();
+        QCOMPARE(action(window, "SpielEnde1")->text(), QString("Stop Game"));
+        verifyBoundToTheCommandModel(window);
+        window.close();
+    }
+
+    // Each table and graph entry, "Verlauf" and "Drucker ..." opens its window modally, the game
+    // paused meanwhile and running again afterwards.
+    void everyStatisticsEntryOpensItsWindowWithTheGamePaused() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        struct Opened {
+            QString name;
+            int tag = -1;
+            bool paused = false;
+        };
+        const auto open = [&](const QString& entry) {
+            Opened opened;
+            QTimer user;
+            QObject::connect(&user, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || !modal->isVisible()) {
+                    return;
+                }
+                user.stop();
+                opened = {modal->objectName(), modal->property("tag").toInt(),
+                          window.game().state().phase == TextKind::gkPause};
+                QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+            });
+            user.start(10);
+            action(window, entry.toLatin1().constData())->trigger();
+            return opened;
+        };
+        for (const quendra::StatisticsMenuEntry& entry : quendra::StatisticsMenuEntries) {
+            if (entry.action == quendra::StatisticsMenuAction::Submenu) {
+                continue;
+            }
+            const QString name =
+                QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size()));
+            const Opened opened = open(name);
+            const bool table = entry.action == quendra::StatisticsMenuAction::Table;
+            QCOMPARE(opened.name, table ? QString("TStat2") : QString("TStat1"));
+            QCOMPARE(opened.tag, entry.tag);
+            QVERIFY2(opened.paused, qPrintable(name));
+            QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
+        }
+        QCOMPARE(open("Verlauf1").name, QString("TSpielerStat"));
+        // "Drucker ..." sets up the printer the windows print on.
+        const Opened printer = open("Drucker1");
+        QCOMPARE(printer.name, QString("PrinterSetupDialog"));
+        QVERIFY(printer.paused);
+        // The submenus carry their captions in the language.
+        QCOMPARE(action(window, "Seitwannnicht1")->text(), QString("Seit wann nicht?"));
+        QCOMPARE(action(window, "Diagramm15")->text(), QString("Transversale Plein/Simple"));
+        window.close();
+    }
+
+    void f10StopsARunningSuperShortGame() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        quendra::SuperShortGameOn(window.game(), 0);
+        window.refresh();
+        // Not waited for: a few batches reach the statistics' limit of 32000 coups and its box.
+        QTest::keyClick(&window, Qt::Key_F10);
+        QVERIFY(!window.game().state().superShortRunning());
+        QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
+        window.close();
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
