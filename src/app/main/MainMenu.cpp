@@ -3,6 +3,7 @@
 
 #include "common/AppText.h"
 #include "statistics/StatisticsMenu.h"
+#include "systemplay/PlayerFileMenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -38,10 +39,17 @@ MainMenu::MainMenu(QMenuBar* bar) {
         actions_.insert(objectName, action);
     }
     for (const StatisticsMenuEntry& entry : StatisticsMenuEntries) {
-        QAction* action = submenu(name(entry.parent))->addAction(QString());
-        action->setObjectName(name(entry.objectName));
-        actions_.insert(action->objectName(), action);
+        addSubmenuEntry(name(entry.parent), name(entry.objectName));
     }
+    for (const PlayerFileMenuEntry& entry : PlayerFileMenuEntries) {
+        addSubmenuEntry(name(entry.parent), name(entry.objectName));
+    }
+}
+
+void MainMenu::addSubmenuEntry(const QString& parent, const QString& objectName) {
+    QAction* action = submenu(parent)->addAction(QString());
+    action->setObjectName(objectName);
+    actions_.insert(objectName, action);
 }
 
 QMenu* MainMenu::submenu(const QString& entryName) {
@@ -82,6 +90,14 @@ void MainMenu::apply(const CommandState& commands) {
         if (QAction* separator = separatorsBefore_.value(objectName)) {
             separator->setVisible(state.visible);
         }
+    }
+}
+
+void MainMenu::showPlayerFiles(const GameState& state) {
+    for (const PlayerFileMenuEntry& entry : PlayerFileMenuEntries) {
+        QAction* action = actions_.value(name(entry.objectName));
+        action->setText(qText(playerFileCaption(state, entry)));
+        action->setEnabled(playerFileEntryEnabled(state, entry));
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #ifndef Q_MOC_RUN
+#include "game/GameState.h"
 #include "game/MainMenu.h"
 #endif
 
@@ -29,10 +30,14 @@ public:
     void retranslate(Language language);
     // Enabled, ticked and shown as the command model says.
     void apply(const CommandState& commands);
+    // The entries of each player's system and protocol file: his file's name, enabled while he
+    // has one.
+    void showPlayerFiles(const GameState& state);
 
 private:
     // The submenu below an entry, made on first use.
     QMenu* submenu(const QString& entryName);
+    void addSubmenuEntry(const QString& parent, const QString& objectName);
 
     std::array<QMenu*, MainMenuCount> menus_{};
     QHash<QString, QAction*> actions_;

@@ -32,6 +32,7 @@
 #include "statistics/TSpielerStat.h"
 #include "statistics/TStat1.h"
 #include "statistics/TStat2.h"
+#include "systemplay/PlayerFileMenu.h"
 #include "systemplay/SystemEditing.h"
 #include "systemplay/SystemEditor.h"
 #include "systemplay/SystemPlayers.h"
@@ -222,10 +223,8 @@ void MainWindow::connectCommands() {
         {"StatRcksetzung1", &MainWindow::StatRcksetzung1Click},
         {"Systemspiel1", &MainWindow::Systemspiel1Click},
         {"HilfeInhalt1", &MainWindow::HilfeInhalt1Click},
-        {"Systemspieldatei1", &MainWindow::Systemspieldatei1Click},
         {"Oeffnen1", &MainWindow::Oeffnen1Click},
         {"Neu1", &MainWindow::Neu1Click},
-        {"Ausgabedatei1", &MainWindow::Ausgabedatei1Click},
         {"Ladedatei1", &MainWindow::Ladedatei1Click},
         {"Jahr1", &MainWindow::Jahr1Click},
         {"About1", &MainWindow::AboutClick},
@@ -247,8 +246,22 @@ void MainWindow::connectCommands() {
             connect(action, &QAction::triggered, this, [this, tag] { Statistik1Click(tag); });
         }
     }
+    for (const PlayerFileMenuEntry& entry : PlayerFileMenuEntries) {
+        const int player = entry.player;
+        connect(menu_->action(qText(entry.objectName)), &QAction::triggered, this,
+                [this, player, protocol = entry.protocol] {
+                    command([this, player, protocol] {
+                        if (protocol) {
+                            BrowsePlayerProtocolFile(game_, player);
+                        } else {
+                            EditPlayerSystemFile(game_, player);
+                        }
+                    });
+                });
+    }
     // The entries whose windows are not part of this window yet say so.
-    const QStringList withSubmenus{"Tabelle1", "Grafik1", "AStatistik1"};
+    const QStringList withSubmenus{"Tabelle1", "Grafik1", "AStatistik1", "Systemspieldatei1",
+                                   "Ausgabedatei1"};
     for (const MainMenuEntry& entry : MainMenuEntries) {
         const QString name = qText(entry.objectName);
         const bool handled =
@@ -420,6 +433,7 @@ void MainWindow::retranslate() {
 void MainWindow::showCommands() {
     const CommandState commands = commandState(game_.state());
     menu_->apply(commands);
+    menu_->showPlayerFiles(game_.state());
     bindButton(clearChips_, commands.BU_ClearJetons);
     bindButton(lastBet_, commands.BU_LastBet);
     lastBet_->setToolTip(commands.lastBetHint ? qText(LastBetHint[game_.state().language()])
@@ -561,15 +575,6 @@ void MainWindow::Turnierspielstoppen1Click() {
     command([this] { TournamentStopClick(game_); });
 }
 
-void MainWindow::Systemspieldatei1Click() {
-    const Player* player = game_.state().currentPlayer();
-    if (!player || player->sys.SystemFile.empty()) {
-        Oeffnen1Click();
-        return;
-    }
-    command([this] { EditPlayerSystemFile(game_, game_.state().CurrentPlayer); });
-}
-
 void MainWindow::Oeffnen1Click() {
     command([this] {
         OpenFileInSystemEditor(game_, [this]() -> std::optional<std::filesystem::path> {
@@ -592,10 +597,6 @@ void MainWindow::Neu1Click() {
         DialogPause pause(game_);
         host_.openSystemEditor(SystemEditorRequest{});
     });
-}
-
-void MainWindow::Ausgabedatei1Click() {
-    command([this] { BrowsePlayerProtocolFile(game_, game_.state().CurrentPlayer); });
 }
 
 void MainWindow::Ladedatei1Click() {

@@ -102,10 +102,8 @@ private:
     void Turnierspielstarten1Click();
     void Turnierspielstoppen1Click();
     void HilfeInhalt1Click();
-    void Systemspieldatei1Click();
     void Oeffnen1Click();
     void Neu1Click();
-    void Ausgabedatei1Click();
     void Ladedatei1Click();
     void Jahr1Click();
     void AboutClick();

@@ -278,6 +278,10 @@ private slots:
         QVERIFY(game.state().player(1).sys.SystemActive);
         QTRY_VERIFY(!game.state().systemPlay.SystemSetTimerOn);
         QCOMPARE(game.state().player(1).BetSum, 1);
+        // His files are reached by his number, though he is never the selected player.
+        QVERIFY(action(window, "EditSP1")->isEnabled());
+        QVERIFY(action(window, "EditSP1")->text().endsWith("EVEN.SYF"));
+        QVERIFY(!action(window, "EditSP2")->isEnabled());
         window.close();
     }
 
