@@ -12,9 +12,13 @@
 #include <QChartView>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineSeries>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
 #include <QSplineSeries>
+#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <cmath>
@@ -247,7 +251,19 @@ void StatisticsChart::renderChart(QPainter& painter, const QRectF& target) {
 }
 
 bool StatisticsChart::savePicture(const QString& fileName) {
-    return view_->grab().save(fileName);
+    if (QFileInfo(fileName).suffix().compare("svg", Qt::CaseInsensitive) != 0) {
+        return view_->grab().save(fileName);
+    }
+    QSvgGenerator svg;
+    svg.setFileName(fileName);
+    svg.setSize(view_->size());
+    svg.setViewBox(view_->rect());
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    view_->render(&painter);
+    return painter.end();
 }
 
 void StatisticsChart::contextMenuEvent(QContextMenuEvent* event) {
@@ -284,11 +300,16 @@ void StatisticsChart::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void StatisticsChart::askAndSavePicture() {
-    const QString name =
-        QFileDialog::getSaveFileName(this, qText(SaveImageText[language_]), QString(),
-                                     qText(ImageFilesText[language_]) + " (*.png *.jpg *.bmp)");
-    if (!name.isEmpty()) {
-        savePicture(QFileInfo(name).suffix().isEmpty() ? name + ".png" : name);
+    const QString name = QFileDialog::getSaveFileName(
+        this, qText(SaveImageText[language_]), QString(),
+        qText(ImageFilesText[language_]) + " (*.png *.svg *.jpg *.bmp)");
+    if (name.isEmpty()) {
+        return;
+    }
+    const QString fileName = QFileInfo(name).suffix().isEmpty() ? name + ".png" : name;
+    if (!savePicture(fileName)) {
+        QMessageBox::warning(this, qText(SaveImageText[language_]),
+                             qText(ImageNotSavedText[language_]) + "\n" + fileName);
     }
 }
 

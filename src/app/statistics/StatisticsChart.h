@@ -62,7 +62,7 @@ public:
 
     // Draws the chart into a rectangle of a printer's page or a picture.
     void renderChart(QPainter& painter, const QRectF& target);
-    // PNG, JPEG or BMP after the name's suffix; false when it cannot be written.
+    // SVG, PNG, JPEG or BMP after the name's suffix; false when it cannot be written.
     bool savePicture(const QString& fileName);
 
 signals:

@@ -14,6 +14,8 @@ namespace quendra {
 inline constexpr BilingualText CopyButtonText{"&Kopieren", "&Copy"};
 inline constexpr BilingualText SaveImageText{"Als Bild speichern…", "Save as image…"};
 inline constexpr BilingualText ImageFilesText{"Bilder", "Images"};
+inline constexpr BilingualText ImageNotSavedText{"Das Bild konnte nicht gespeichert werden:",
+                                                 "The image could not be saved:"};
 // The chart's own menu, by which the user changes a chart's type.
 inline constexpr BilingualText BarChartText{"Balken", "Bars"};
 inline constexpr BilingualText LineChartText{"Linie", "Line"};

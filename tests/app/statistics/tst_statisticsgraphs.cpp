@@ -8,6 +8,7 @@
 #endif
 
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QPrinter>
@@ -213,6 +214,13 @@ private slots:
         auto* one = chart(window, "Chart1");
         QVERIFY(one->savePicture(picture));
         QCOMPARE(QImage(picture).size(), one->size());
+        const QString drawing = folder.filePath("chart.svg");
+        QVERIFY(one->savePicture(drawing));
+        QFile svg(drawing);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<svg"));
+        QVERIFY(!one->savePicture(folder.filePath("no such folder/chart.svg")));
+        QVERIFY(!one->savePicture(folder.filePath("no such folder/chart.png")));
     }
 };
 
