@@ -1,6 +1,6 @@
 // Coups per second of the super-short game with system players: each plays the doubling on red
-// from its system file on disk, on the French table. The file is examined every coup, so a
-// change on disk would still take effect at the next one.
+// from its system file on disk, on the French table, in one super-short batch: the file is
+// looked at on disk at most every 50 ms, as in the program.
 #include "BenchSupport.h"
 #include "game/GameCommands.h"
 #include "game/StartUp.h"

@@ -62,6 +62,7 @@ void playSuperShortGame(Game& game, std::optional<std::int64_t> coups) {
         }
         const std::int64_t left = coups ? *coups - played() : std::numeric_limits<int>::max();
         const std::int64_t start = played();
+        BeginSuperShortBatch(game);
         RunSuperShortTicks(
             game, static_cast<int>(std::min<std::int64_t>(left, std::numeric_limits<int>::max())));
         idleRounds = played() == start ? idleRounds + 1 : 0;

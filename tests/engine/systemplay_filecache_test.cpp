@@ -2,6 +2,8 @@
 #include "support/TempFolder.h"
 #include "systemplay/SystemFileCache.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -33,6 +35,50 @@ TEST(SystemFileCache, LinesHandedOutInARoundStayValidWhileManyOtherFilesAreLooke
         cache.nextRound();
         ASSERT_TRUE(cache.stamp(first));
     }
+}
+
+// In the super-short game a changed file is noticed within the throttle interval, at the first
+// coup of a batch, after the program's own write and in every round outside that game.
+TEST(SystemFileCache, ThrottledRoundsLookAtTheFileOnlyAfterTheIntervalOrANewBatch) {
+    TempFolder folder;
+    const std::filesystem::path path = folder.write("RED.SYF", "ST:\r\nSZ EI1(1), EC03;\r\n");
+    const std::string file = path.string();
+    SystemFileCache::Clock::time_point now{};
+    SystemFileCache cache;
+    cache.setClock([&now] { return now; });
+    const auto stamp = [&] { return cache.stamp(file)->time; };
+    // Every change moves the file a day on, far beyond the stamp's resolution.
+    const auto change = [&] {
+        std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) +
+                                                   std::chrono::hours(24));
+    };
+    const auto later = [&](int ms) { now += std::chrono::milliseconds(ms); };
+
+    const double first = stamp();
+    change();
+    later(49);
+    cache.nextRound(true);
+    EXPECT_EQ(stamp(), first) << "within the interval";
+    later(1);
+    cache.nextRound(true);
+    const double second = stamp();
+    EXPECT_NE(second, first) << "the interval has passed";
+
+    change();
+    cache.newBatch();
+    cache.nextRound(true);
+    const double third = stamp();
+    EXPECT_NE(third, second) << "a new batch";
+
+    change();
+    cache.forget(file);
+    cache.nextRound(true);
+    const double fourth = stamp();
+    EXPECT_NE(fourth, third) << "the program's own write";
+
+    change();
+    cache.nextRound(false);
+    EXPECT_NE(stamp(), fourth) << "outside the super-short game";
 }
 
 } // namespace

@@ -369,6 +369,7 @@ void MainWindow::SpieltimerTimer() {
 void MainWindow::playSuperShortBatch() {
     QElapsedTimer clock;
     clock.start();
+    BeginSuperShortBatch(game_);
     while (clock.elapsed() < SuperShortBatchMilliseconds &&
            RunSuperShortTicks(game_, SuperShortTicksPerLook) == SuperShortTicksPerLook) {
     }

@@ -202,6 +202,10 @@ bool SpieltimerTick(Game& game) {
     return coup;
 }
 
+void BeginSuperShortBatch(Game& game) {
+    game.state().systemPlay.files.newBatch();
+}
+
 int RunSuperShortTicks(Game& game, int maxTicks) {
     int ticks = 0;
     while (ticks < maxTicks && game.state().superShortRunning() && game.state().GameTimerOn) {

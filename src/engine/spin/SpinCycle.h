@@ -14,6 +14,9 @@ bool SpieltimerTick(Game& game);
 // Ticks while the super-short game runs, at most maxTicks of them; returns the ticks run. The
 // app calls it from its timer so that the super-short game is not held to one coup per 25 ms.
 int RunSuperShortTicks(Game& game, int maxTicks);
+// A batch of super-short coups begins (the app's timer tick, a run of the CLI): its first coup
+// looks at every system file on disk again; later ones do so only now and then.
+void BeginSuperShortBatch(Game& game);
 
 // The system players' turns: each participating player whose system play is active is made
 // `CurrentPlayer` in turn and plays his system (GameHooks::runSystemPlayer) and stays so to the

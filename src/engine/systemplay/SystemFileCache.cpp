@@ -39,10 +39,19 @@ SystemFileCache::Entry& SystemFileCache::entry(const std::string& file) {
     return added;
 }
 
+bool SystemFileCache::lookedAtRecently(const Entry& e, Clock::time_point now) const {
+    return throttled_ && e.round != 0 && e.batch == batch_ && now - e.examinedAt < ThrottleInterval;
+}
+
 std::optional<SystemFileStamp> SystemFileCache::stamp(const std::string& file) {
     Entry& e = entry(file);
     if (e.round != round_) {
-        e.stamp = examine(e.path);
+        const Clock::time_point now = now_();
+        if (!lookedAtRecently(e, now)) {
+            e.stamp = examine(e.path);
+            e.examinedAt = now;
+            e.batch = batch_;
+        }
         e.round = round_;
     }
     return e.stamp;

@@ -71,7 +71,7 @@ void PlaySystemTurn(Game& game, int player) {
 }
 
 void SystemPlayHooks::writeProtocolLines(Game& game) {
-    game.state().systemPlay.files.nextRound();
+    game.state().systemPlay.files.nextRound(game.state().superShortRunning());
     WriteCoupProtocolLines(game);
 }
 
