@@ -10,6 +10,9 @@
 #include "main/TSelectNumber.h"
 #include "main/WheelView.h"
 #include "options/TOptionen.h"
+#include "permanence/LoadMenu.h"
+#include "permanence/StartOptions.h"
+#include "permanence/TLademenu.h"
 #include "spin/BallRun.h"
 #include "spin/NumberPick.h"
 #include "spin/PermanenceStrip.h"
@@ -241,6 +244,41 @@ bool renderOptions(Language language, const QString& folder) {
                 language == Language::German ? "options_german" : "options_english");
 }
 
+// The load menu with a main file of 300 coups, two follow files and a fix start that only the
+// longer files can hold: the fix lamp blinks.
+bool renderLoadMenu(Language language, const QString& folder) {
+    QTemporaryDir programFolder;
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, TableType::French);
+    initialiseGameState(game.state(), programFolder.path().toStdString());
+    ensureWorkFolders(programFolder.path().toStdString());
+    game.state().settings.Language = languageIndex(language);
+    const auto loadFile = [&programFolder](const char* name, int coups) {
+        QFile file(programFolder.filePath(QString("SYSIN/") + name));
+        if (!file.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+        for (int i = 1; i <= coups; ++i) {
+            file.write(QByteArray::number(i % 37) + "\r\n");
+        }
+        return true;
+    };
+    if (!loadFile("WIESBADEN.INP", 300) || !loadFile("HAMBURG.INP", 100) ||
+        !loadFile("BADEN.INP", 250)) {
+        return false;
+    }
+    HaLafileChosen(game, "WIESBADEN.INP", FileChoice::Typed);
+    FoLaFileChosen(game, 1, "HAMBURG.INP", FileChoice::Typed);
+    FoLaFileChosen(game, 2, "BADEN.INP", FileChoice::Typed);
+    selectStartMode(game, LoadStartMode::Fix);
+    applyFixRando(game, "200");
+    app::TLademenu window(game);
+    window.show();
+    return save(window, folder,
+                language == Language::German ? "loadmenu_german" : "loadmenu_english");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -258,6 +296,7 @@ int main(int argc, char** argv) {
         renderBallRun(TableType::American, folder) && renderStrip(folder) &&
         renderDialogs(folder) && renderSystemMenu(Language::German, folder) &&
         renderSystemMenu(Language::English, folder) && renderOptions(Language::German, folder) &&
-        renderOptions(Language::English, folder);
+        renderOptions(Language::English, folder) && renderLoadMenu(Language::German, folder) &&
+        renderLoadMenu(Language::English, folder);
     return ok ? 0 : 1;
 }

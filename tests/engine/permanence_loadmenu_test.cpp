@@ -324,6 +324,16 @@ TEST_F(PermanenceLoadMenuTwoFiles, FieldRules) {
     EXPECT_TRUE(g.host.messages.empty());
 }
 
+TEST(PermanenceLoadMenu, DigitFieldsTakeDigitsAndBackspaceOnly) {
+    for (char key : std::string("0123456789\b")) {
+        EXPECT_TRUE(digitFieldKey(key)) << int(key);
+    }
+    for (char key : std::string(" -+.,/:aZ\t\r")) {
+        EXPECT_FALSE(digitFieldKey(key)) << int(key);
+    }
+    EXPECT_FALSE(digitFieldKey('\0'));
+}
+
 TEST_F(PermanenceLoadMenuTwoFiles, AStartOptionChangeIsConfirmedOnceUntilTheNextPositioning) {
     LaFileMenuOKClick(g.game, false, false);
     ASSERT_FALSE(g.options().StartOptionsChanged);

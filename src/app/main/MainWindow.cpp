@@ -24,6 +24,7 @@
 #include "main/Tstart_bildschirm.h"
 #include "main/WheelView.h"
 #include "options/TOptionen.h"
+#include "permanence/TLademenu.h"
 #include "permanence/YearFile.h"
 #include "settings/SettingsIo.h"
 #include "spin/NumberPick.h"
@@ -214,6 +215,7 @@ void MainWindow::connectCommands() {
     const std::pair<const char*, void (MainWindow::*)()> handlers[] = {
         {"Start1", &MainWindow::Start1Click},
         {"Optionen1", &MainWindow::Optionen1Click},
+        {"Ladefile1", &MainWindow::Ladefile1Click},
         {"SpielEnde1", &MainWindow::SpielEnde1Click},
         {"Pause", &MainWindow::PauseClick},
         {"Turnierspielstarten1", &MainWindow::Turnierspielstarten1Click},
@@ -505,6 +507,14 @@ void MainWindow::Optionen1Click() {
     command([this] {
         TOptionen dialog(game_, this);
         dialog.exec();
+    });
+}
+
+void MainWindow::Ladefile1Click() {
+    // The menu pauses the game while it is open; the status line shows what its OK left.
+    command([this] {
+        TLademenu menu(game_, this);
+        menu.exec();
     });
 }
 

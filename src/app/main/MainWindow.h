@@ -93,6 +93,7 @@ private:
 
     void Start1Click();
     void Optionen1Click();
+    void Ladefile1Click();
     void SpielEnde1Click();
     void PauseClick();
     void Replay1Click();

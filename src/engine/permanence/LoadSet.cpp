@@ -155,7 +155,11 @@ std::filesystem::path typedLoadFileName(const GameState& state, std::string_view
     if (namesFolder(name)) {
         return std::filesystem::path(name);
     }
-    return state.ProgramFolder / "SYSIN" / std::filesystem::path(name);
+    return loadFileFolder(state) / std::filesystem::path(name);
+}
+
+std::filesystem::path loadFileFolder(const GameState& state) {
+    return state.ProgramFolder / "SYSIN";
 }
 
 } // namespace quendra

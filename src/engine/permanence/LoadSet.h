@@ -49,5 +49,7 @@ bool anySystemPlayer(const GameState& state);
 
 // A name typed without a folder is taken from SYSIN below the program folder.
 std::filesystem::path typedLoadFileName(const GameState& state, std::string_view name);
+// SYSIN below the program folder: where the file dialogs of the load files open.
+std::filesystem::path loadFileFolder(const GameState& state);
 
 } // namespace quendra

@@ -54,6 +54,10 @@ std::optional<std::int64_t> digitFieldValue(std::string_view text) {
     return value;
 }
 
+bool digitFieldKey(char typed) {
+    return (typed >= '0' && typed <= '9') || typed == '\b';
+}
+
 void setStartOptionDefaults(Game& game) {
     StartOptions& options = optionsOf(game);
     options.StartOptionsChanged = true;

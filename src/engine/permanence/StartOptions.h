@@ -21,6 +21,9 @@ inline constexpr int HighestAttackCount = 50;
 // The value of a digits-only field; nullopt when it holds no digit. Anything but digits is
 // passed over.
 std::optional<std::int64_t> digitFieldValue(std::string_view text);
+// A key typed into a digits-only field: digits and backspace ('\b') edit it, every other
+// character is refused.
+bool digitFieldKey(char typed);
 
 // Defaults after a change of files: normal start, fix start 1, random range 1 to `LowestCount`,
 // one attack of `LowestCount` coups; `StartOptionsChanged` set; the lamps updated.

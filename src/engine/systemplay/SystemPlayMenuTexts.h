@@ -1,6 +1,7 @@
 // The captions of the system-play menu `TSystemspielmenu` and its file dialog `OpenSysfile`.
 #pragma once
 
+#include "text/FileDialogFilter.h"
 #include "text/Language.h"
 
 #include <array>
@@ -19,10 +20,6 @@ inline constexpr BilingualText SystemPlayMenuOkCaption{"OK", "OK"};
 inline constexpr BilingualText FullResetCaption{"Full Reset", "Full Reset"};
 
 // The filters of the file dialog: the first for system files, the second for protocol files.
-struct FileDialogFilter {
-    std::string_view name;
-    std::string_view pattern;
-};
 inline constexpr std::array<FileDialogFilter, 3> SystemPlayFileFilters{{
     {"SystemSpielfile", "*.SYF"},
     {"Protokolle", "*.OUT"},

@@ -1,7 +1,7 @@
 // The main window: start-up with the settings and the table, error 7, the game commands on their
 // keys, menus and buttons bound to the command model, the language at run time, the
-// super-short game played in batches, the system-play menu with its first bets and the
-// statistics windows behind their menu entries.
+// super-short game played in batches, the system-play menu with its first bets, the load menu
+// feeding the game from a file and the statistics windows behind their menu entries.
 #include "common/QtSettingsStore.h"
 #include "game/CommandState.h"
 #include "game/MainMenu.h"
@@ -9,6 +9,7 @@
 #include "main/MainWindow.h"
 #include "main/TBalken.h"
 #include "options/TOptionen.h"
+#include "permanence/TLademenu.h"
 #include "statistics/StatisticsMenu.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
@@ -315,6 +316,65 @@ private slots:
         window.refresh();
         QCOMPARE(action(window, "SpielEnde1")->text(), QString("Stop Game"));
         verifyBoundToTheCommandModel(window);
+        window.close();
+    }
+
+    void theLoadMenuFeedsTheGameFromAFileAtItsFixStart() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        startAndActivate(window);
+        // A day of a casino table: a caption, then five coups a line.
+        const std::vector<int> coups{17, 5, 32, 0, 14, 22, 9,  31, 6,  18, 27, 3,  36, 11, 0,
+                                     25, 8, 13, 1, 20, 34, 29, 7,  16, 33, 4,  21, 2,  35, 10};
+        QByteArray text = "Wiesbaden Tisch 1, Montag 2. Januar\r\n";
+        for (std::size_t i = 0; i < coups.size(); ++i) {
+            text += QByteArray::number(coups[i]) + (i % 5 == 4 ? "\r\n" : " ");
+        }
+        QVERIFY(QDir(home.path()).mkpath("SYSIN"));
+        QFile file(home.filePath("SYSIN/TEST.INP"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        QTest::keyClick(&window, Qt::Key_F2);
+
+        quendra::Game& game = window.game();
+        bool pausedWhileOpen = false;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<quendra::app::TLademenu*>(QApplication::activeModalWidget());
+            if (!menu || !menu->isVisible()) {
+                return;
+            }
+            user.stop();
+            pausedWhileOpen = game.state().phase == TextKind::gkPause;
+            auto* name = menu->findChild<QLineEdit*>("HaLafile");
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, "TEST.INP");
+            QTest::keyClick(name, Qt::Key_Return);
+            QTest::mouseClick(menu->findChild<QRadioButton*>("FixRaBu"), Qt::LeftButton);
+            auto* fix = menu->findChild<QLineEdit*>("FixRando");
+            QTest::keyClick(fix, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(fix, "6");
+            QTest::keyClick(fix, Qt::Key_Return);
+            QTest::mouseClick(menu->findChild<QPushButton*>("LaFileMenuOK"), Qt::LeftButton);
+        });
+        user.start(10);
+        QTest::keyClick(&window, Qt::Key_F6);
+        QVERIFY(pausedWhileOpen);
+        auto* status = window.findChild<QLabel*>("Matrix_Status");
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(), "Ladedatei: " + home.filePath("SYSIN/TEST.INP") + " (6)");
+
+        // The first line is skipped whole; the game takes its coups from the file from then on.
+        quendra::SuperShortGameOn(game, 10);
+        QTRY_VERIFY_WITH_TIMEOUT(!game.state().superShortRunning(), 5000);
+        std::vector<int> played;
+        for (std::uint8_t code : game.state().statistics.gameHistory()) {
+            played.push_back(quendra::CoupNumber(code).value_or(-1));
+        }
+        QVERIFY(played.size() >= 10);
+        QCOMPARE(played, std::vector<int>(coups.begin() + 5,
+                                          coups.begin() + 5 + std::ptrdiff_t(played.size())));
         window.close();
     }
 
