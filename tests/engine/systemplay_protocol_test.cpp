@@ -6,7 +6,9 @@
 #include "systemplay/SystemMessageBox.h"
 #include "systemplay/SystemPlayers.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace quendra {
 namespace {
@@ -83,6 +85,47 @@ TEST_F(ProtocolGame, ReassigningAnExistingFileAppendsANewHeaderBelowTheOldLines)
     ProtocolFileEntered(g.game, menu, 1, "P1.OUT");
     CloseSystemPlayMenu(g.game, menu);
     EXPECT_EQ(readFile(protocol), before + header());
+}
+
+// A protocol file on a full device takes no line: assigned, it gets error 4 once and falls
+// back to none, and the system plays without it.
+TEST(SystemProtocol, AFileOnAFullDeviceIsRefusedWithError4) {
+    SystemPlayGame g;
+    const std::string system = g.writeSystem("A.SYF", "ST:\r\nAL:\r\nSZ EI1(1), EC03;\r\n");
+    std::filesystem::create_symlink("/dev/full", g.protocolName("FULL.OUT"));
+    SystemPlayMenu menu = OpenSystemPlayMenu(g.game);
+    SystemFileChosen(g.game, menu, 1, system);
+    ProtocolFileEntered(g.game, menu, 1, "FULL.OUT");
+    SystemfilemenuOKClick(g.game, menu);
+    SystemSetTimerTick(g.game);
+    g.coup();
+    g.coup();
+    EXPECT_EQ(g.boxes(MessageKind::Error), std::vector<int>{4});
+    EXPECT_EQ(g.player(1).sys.ProtocolFile, "");
+    EXPECT_FALSE(ProtocolFileOpen(g.game, 1));
+    EXPECT_TRUE(g.player(1).sys.SystemActive);
+    EXPECT_EQ(g.player(1).BetSum, 1);
+}
+
+// A device filling up during play: error 4 once, the protocol stops with its lines kept, the
+// system plays on.
+TEST_F(ProtocolGame, ADeviceFillingUpStopsTheProtocolWithError4Once) {
+    const std::string full = g.protocolName("FULL.OUT");
+    std::filesystem::create_symlink("/dev/full", full);
+    g.coup();
+    const std::string written = readFile(protocol);
+    g.player(1).sys.ProtocolFile = full;
+    CloseProtocolFile(g.game, 1);
+    ASSERT_TRUE(OpenProtocolFile(g.game, 1));
+    for (int coup = 0; coup < 3; ++coup) {
+        g.coup();
+    }
+    EXPECT_EQ(g.boxes(MessageKind::Error), std::vector<int>{4});
+    EXPECT_FALSE(g.player(1).sys.ProtocolActive);
+    EXPECT_FALSE(ProtocolFileOpen(g.game, 1));
+    EXPECT_TRUE(g.player(1).sys.SystemActive);
+    EXPECT_EQ(g.player(1).BetSum, 1);
+    EXPECT_EQ(readFile(protocol), written);
 }
 
 } // namespace

@@ -123,6 +123,12 @@ void WriteProtocolLine(Game& game, int player, std::string_view line) {
     file->write(line.data(), static_cast<std::streamsize>(line.size()));
     file->write(LineEnd.data(), static_cast<std::streamsize>(LineEnd.size()));
     file->flush();
+    // A full or vanished device: the user learns that his protocol stops here (the lines
+    // written so far stay), and the system plays on without it.
+    if (!*file) {
+        SwitchProtocolOff(game, player);
+        game.showError(4, FileSelector::FirstProtocolFile + player - 1);
+    }
 }
 
 void WriteCoupProtocolLines(Game& game) {

@@ -191,6 +191,11 @@ bool AssignProtocolFile(Game& game, int player, const std::string& file) {
     }
     sys.ProtocolActive = true;
     WriteProtocolHeader(game, player);
+    // A file that takes no line (a full device) falls back to none, as one that cannot be made.
+    if (!ProtocolFileOpen(game, player)) {
+        sys.ProtocolFile.clear();
+        return false;
+    }
     return true;
 }
 
