@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -180,11 +181,15 @@ TEST_F(CliCommand, TheEndOfTheLoadFilesShowsInfo13UnderStopLadeAndTheGameGoesOnT
 }
 
 TEST_F(CliCommand, AMissingMainLoadFileEndsTheRunWithError8AndTheSummary) {
-    const std::string missing = files.path().string() + "/NONE.INP";
-    CliRun r = simulate({"--load", missing, "--json", "--lang", "en"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, summary(0, 0));
-    EXPECT_EQ(r.err, "error 8: " + missing + " | as Mainloadfile not exist!\n");
+    // A folder by the name of a load file is no load file either.
+    std::filesystem::create_directory(files / "FOLDER.INP");
+    for (const char* name : {"NONE.INP", "FOLDER.INP"}) {
+        const std::string missing = files.path().string() + "/" + name;
+        CliRun r = simulate({"--load", missing, "--json", "--lang", "en"});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.out, summary(0, 0));
+        EXPECT_EQ(r.err, "error 8: " + missing + " | as Mainloadfile not exist!\n");
+    }
 }
 
 TEST_F(CliCommand, AProgramFolderWithoutWheelDataFilesEndsTheRunWithError7) {
@@ -362,6 +367,21 @@ TEST_F(CliCommand, AnErrorOfASystemStopsItsPlayerButNotTheGame) {
     EXPECT_EQ(r.err, "system 4: Systemspielfile 1:2 Keine gültige SZ Aktion! | Soll das "
                      "Systemspielfile geöffnet werden?\n");
     EXPECT_EQ(r.out, summary(3, 3));
+}
+
+// A system file of 10 MB (a short system below a long commentary) plays like a short one.
+TEST_F(CliCommand, ATenMegabyteSystemFilePlaysLikeAShortOne) {
+    std::string text = "ST:\r\nSZ EI1(1), EC03;\r\nAL:\r\n";
+    const std::string comment = "(* " + std::string(60, '-') + " *)\r\n";
+    while (text.size() < 10'000'000) {
+        text += comment;
+    }
+    const std::string system = file("LONG.SYF", text + "SZ EI1(1), EC03;\r\n");
+    CliRun r = simulate({"--coups", "20", "--system", "1=" + system, "--json"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_NE(r.out.find("\"total_staked\":2"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"coups_with_stake\":20,"), std::string::npos) << r.out;
 }
 
 // The built executable, its streams captured in files.
