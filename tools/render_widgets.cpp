@@ -19,6 +19,7 @@
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
 #include "table/Table.h"
+#include "tournament/TournamentDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -281,6 +282,15 @@ bool renderLoadMenu(Language language, const QString& folder) {
 
 } // namespace
 
+bool renderTournament(const QString& folder) {
+    app::TRoulette_Turnier rules;
+    const LocalDateTime end{2003, 10, 20, 21, 5, 0};
+    app::TTurnierende result(tournamentResult(1250, end));
+    app::TTurnierverloren lost;
+    return save(rules, folder, "tournament_rules") && save(result, folder, "tournament_end") &&
+           save(lost, folder, "tournament_lost");
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) {
@@ -297,6 +307,6 @@ int main(int argc, char** argv) {
         renderDialogs(folder) && renderSystemMenu(Language::German, folder) &&
         renderSystemMenu(Language::English, folder) && renderOptions(Language::German, folder) &&
         renderOptions(Language::English, folder) && renderLoadMenu(Language::German, folder) &&
-        renderLoadMenu(Language::English, folder);
+        renderLoadMenu(Language::English, folder) && renderTournament(folder);
     return ok ? 0 : 1;
 }

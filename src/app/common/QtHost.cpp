@@ -76,6 +76,9 @@ void QtHost::beep() {
 }
 
 std::chrono::system_clock::time_point QtHost::now() const {
+    if (clock_) {
+        return clock_();
+    }
     const QDateTime local = QDateTime::currentDateTime();
     // The wall-clock reading, shifted so that its UTC calendar fields are the local ones.
     const auto msecs = local.toMSecsSinceEpoch() + qint64{local.offsetFromUtc()} * 1000;

@@ -5,6 +5,10 @@
 // moc cannot parse the C++20 standard headers the engine pulls in; it needs none of them.
 #ifndef Q_MOC_RUN
 #include "game/Host.h"
+
+#include <chrono>
+#include <functional>
+#include <utility>
 #endif
 
 #include <QObject>
@@ -29,6 +33,10 @@ public:
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
     // The game the system editor reports to; without one the editor does not open.
     void setGame(Game* game) { game_ = game; }
+    // The local date and time the host reports (tests set their own).
+    void setClock(std::function<std::chrono::system_clock::time_point()> clock) {
+        clock_ = std::move(clock);
+    }
 
     void showMessage(const MessageBoxData& box) override;
     bool askQuestion(const MessageBoxData& box) override;
@@ -40,6 +48,9 @@ public:
     std::optional<int> requestNumber(const NumberRequest& request, Language language) override;
     std::optional<int> selectNumber(TableType table, std::optional<int> chosen) override;
     void openSystemEditor(const SystemEditorRequest& request) override;
+    bool confirmTournamentStart() override;
+    void showTournamentLost() override;
+    void showTournamentResult(const TournamentResult& result) override;
 
 signals:
     void stateChanged(quendra::Change what);
@@ -47,6 +58,7 @@ signals:
 private:
     QWidget* dialogParent_;
     Game* game_ = nullptr;
+    std::function<std::chrono::system_clock::time_point()> clock_;
     // Kept while the engine asks again after a withdrawn pick, so the picker stays on screen.
     QPointer<TSelectNumber> picker_;
 };

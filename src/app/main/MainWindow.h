@@ -42,6 +42,7 @@ public:
     ~MainWindow() override;
 
     Game& game() { return game_; }
+    QtHost& host() { return host_; }
     // False until the start-up has loaded the settings and the table.
     bool started() const { return started_; }
     // Shows the start screen at start-up unless the settings switch it off; a test turns it off.

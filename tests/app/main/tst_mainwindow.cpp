@@ -1,7 +1,8 @@
 // The main window: start-up with the settings and the table, error 7, the game commands on their
 // keys, menus and buttons bound to the command model, the language at run time, the
 // super-short game played in batches, the system-play menu with its first bets, the load menu
-// feeding the game from a file and the statistics windows behind their menu entries.
+// feeding the game from a file, the statistics windows behind their menu entries and the
+// tournament with its dialogs.
 #include "common/QtSettingsStore.h"
 #include "game/CommandState.h"
 #include "game/MainMenu.h"
@@ -10,9 +11,12 @@
 #include "main/TBalken.h"
 #include "options/TOptionen.h"
 #include "permanence/TLademenu.h"
+#include "spin/SpinCycle.h"
 #include "statistics/StatisticsMenu.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
+#include "tournament/ControlNumber.h"
+#include "tournament/TournamentDialogs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -92,6 +96,21 @@ private:
         QCOMPARE(window.findChild<QPushButton*>("BoGSSerie")->isEnabled(),
                  commands.extendedBets[0]);
         QCOMPARE(window.findChild<QPushButton*>("BoFinale")->isEnabled(), commands.extendedBets[3]);
+    }
+
+    // Answers the next modal dialog of the given kind by clicking the named button.
+    template <typename Dialog>
+    static void clickInNextDialog(QTimer& user, const char* buttonName, bool& seen) {
+        QObject::connect(&user, &QTimer::timeout, [&user, buttonName, &seen] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            user.stop();
+            seen = true;
+            QTest::mouseClick(dialog->template findChild<QPushButton*>(buttonName), Qt::LeftButton);
+        });
+        user.start(10);
     }
 
 private slots:
@@ -442,6 +461,114 @@ private slots:
         QTest::keyClick(&window, Qt::Key_F10);
         QVERIFY(!window.game().state().superShortRunning());
         QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
+        window.close();
+    }
+
+    void theTournamentRunsThroughItsDialogsWithinItsPeriod() {
+        using namespace std::chrono;
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        const system_clock::time_point inPeriod = sys_days{2003y / October / 20} + 21h + 5min;
+        window.host().setClock([inPeriod] { return inPeriod; });
+        startAndActivate(window);
+        QVERIFY(action(window, "Turnierspielstarten1")->isVisible());
+        QTest::keyClick(&window, Qt::Key_F2);
+        quendra::Game& game = window.game();
+        const quendra::Settings before = game.state().settings;
+
+        bool seen = false;
+        QTimer cancel;
+        clickInNextDialog<quendra::app::TRoulette_Turnier>(cancel, "GewinnCancelButton", seen);
+        action(window, "Turnierspielstarten1")->trigger();
+        QVERIFY(seen);
+        QVERIFY(!game.state().TournamentActive);
+        QCOMPARE(game.state().settings.InitialCapital, before.InitialCapital);
+
+        seen = false;
+        QTimer start;
+        clickInNextDialog<quendra::app::TRoulette_Turnier>(start, "GewinnStartButton", seen);
+        action(window, "Turnierspielstarten1")->trigger();
+        QVERIFY(game.state().TournamentActive);
+        auto* status = window.findChild<QLabel*>("Matrix_Status");
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(), QString("Turnierspiel aktiv! Noch 20 Wuerfe!"));
+        verifyBoundToTheCommandModel(window);
+
+        // The last throw shows the result to send in, its figures as the engine makes them.
+        game.state().TournamentLeft = 1;
+        seen = false;
+        QString pieces, control, shownDate;
+        QTimer result;
+        QObject::connect(&result, &QTimer::timeout, [&] {
+            auto* dialog =
+                qobject_cast<quendra::app::TTurnierende*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            result.stop();
+            seen = true;
+            pieces = dialog->findChild<QLabel*>("Stueckanzahl")->text();
+            control = dialog->findChild<QLabel*>("Kontrollnummer")->text();
+            shownDate = dialog->findChild<QLabel*>("DatumUhrzeit")->text();
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        });
+        result.start(10);
+        while (!quendra::SpieltimerTick(game)) {
+        }
+        QVERIFY(seen);
+        QVERIFY(!game.state().TournamentActive);
+        const std::int32_t capital = game.state().player(1).Capital;
+        QCOMPARE(pieces, QString("%1 Stücke").arg(capital));
+        QCOMPARE(shownDate, QString("20.10.2003 21:05:00"));
+        QCOMPARE(control.toInt(), *quendra::controlNumber(shownDate.toStdString(), capital));
+        window.refresh();
+        QVERIFY(!status->isVisible());
+        window.close();
+    }
+
+    void theTournamentEntriesStayHiddenOutsideItsPeriod() {
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        const auto later = std::chrono::sys_days{std::chrono::year{2003} / 11 / 11};
+        window.host().setClock([later] { return later; });
+        startAndActivate(window);
+        QVERIFY(!action(window, "Turnierspielstarten1")->isVisible());
+        QVERIFY(!action(window, "Turnierspielstoppen1")->isVisible());
+        window.close();
+    }
+
+    void aPlayerWithoutCapitalSeesOnlyTheLostDialog() {
+        using namespace std::chrono;
+        auto store = freshStore();
+        MainWindow window(*store, home.path().toStdString());
+        const system_clock::time_point inPeriod = sys_days{2003y / October / 9};
+        window.host().setClock([inPeriod] { return inPeriod; });
+        startAndActivate(window);
+        QTest::keyClick(&window, Qt::Key_F2);
+        bool started = false;
+        QTimer start;
+        clickInNextDialog<quendra::app::TRoulette_Turnier>(start, "GewinnStartButton", started);
+        action(window, "Turnierspielstarten1")->trigger();
+        QVERIFY(started);
+
+        quendra::Game& game = window.game();
+        game.state().player(1).Capital = 0;
+        QStringList shown;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            shown << dialog->objectName();
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        });
+        user.start(10);
+        while (!quendra::SpieltimerTick(game)) {
+        }
+        user.stop();
+        QCOMPARE(shown, QStringList{"TTurnierverloren"});
+        QVERIFY(!game.state().TournamentActive);
         window.close();
     }
 };
