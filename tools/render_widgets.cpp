@@ -3,6 +3,7 @@
 // PNG files into the folder given, for looking at them. Run with QT_QPA_PLATFORM=offscreen.
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
+#include "game/Random.h"
 #include "game/StartUp.h"
 #include "main/BoardView.h"
 #include "main/PermanenceStrip.h"
@@ -13,6 +14,9 @@
 #include "spin/BallRun.h"
 #include "spin/NumberPick.h"
 #include "spin/PermanenceStrip.h"
+#include "statistics/StatisticsStore.h"
+#include "statistics/TForm_FolgeZahlen.h"
+#include "statistics/TForm_Haeufigkeit.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
 #include "table/Table.h"
@@ -241,6 +245,34 @@ bool renderOptions(Language language, const QString& folder) {
                 language == Language::German ? "options_german" : "options_english");
 }
 
+// 2000 coups of a seeded game with two day separators, counted as the spin cycle counts them.
+void playCoups(GameState& state) {
+    Random random(17);
+    const std::vector<PocketRecord>& pockets = state.table.PocketTable;
+    for (int coup = 1; coup <= 2000; ++coup) {
+        if (coup == 700 || coup == 1400) {
+            Permanenz_Append(state.statistics, DaySeparatorCode);
+            ++state.permanence.load.SeparatorCount;
+        }
+        Stat_RecordCoup(state.statistics, pockets[random.below(pockets.size())], true);
+    }
+}
+
+// The statistics windows after 2000 coups: the French table in German, the American in English.
+bool renderStatistics(TableType type, const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, type);
+    const bool french = type == TableType::French;
+    game.state().settings.Language = languageIndex(french ? Language::German : Language::English);
+    playCoups(game.state());
+    const QString suffix = french ? "_french_german" : "_american_english";
+    app::TForm_Haeufigkeit frequency(game, StatisticsSource::Game);
+    app::TForm_FolgeZahlen follow(game, StatisticsSource::Game);
+    return save(frequency, folder, "frequency" + suffix) &&
+           save(follow, folder, "follownumbers" + suffix);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -258,6 +290,7 @@ int main(int argc, char** argv) {
         renderBallRun(TableType::American, folder) && renderStrip(folder) &&
         renderDialogs(folder) && renderSystemMenu(Language::German, folder) &&
         renderSystemMenu(Language::English, folder) && renderOptions(Language::German, folder) &&
-        renderOptions(Language::English, folder);
+        renderOptions(Language::English, folder) && renderStatistics(TableType::French, folder) &&
+        renderStatistics(TableType::American, folder);
     return ok ? 0 : 1;
 }

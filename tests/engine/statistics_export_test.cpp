@@ -104,6 +104,34 @@ TEST(PlayerGridsCopy, FiguresThenResultsAsLabelAndValueLines) {
     EXPECT_EQ(lines[3], "Spieler 1\t-40\t\t\t\t\t");
 }
 
+// The ranking and follow-number grids copy cell for cell, empty cells kept, so that the columns
+// stay in place in a spreadsheet.
+TEST(RankingCopy, FrequencyAndFollowNumbersGridsLineByLine) {
+    StatisticsStore store;
+    for (int number : {5, 9, 5, 9, 37}) {
+        const std::uint8_t code = number == 37 ? std::uint8_t{37} : std::uint8_t(number + 50);
+        Permanenz_Append(store, code);
+        ++store.StatHowOften[static_cast<std::size_t>(number)];
+        ++store.StatHowOften[TotalSlot];
+    }
+    const std::vector<std::string> frequency = linesOf(tabSeparatedText(frequencyWindow(
+        store, StatisticsSource::Game, TableType::American, Language::English, {})));
+    ASSERT_EQ(frequency.size(), 10U);
+    EXPECT_EQ(frequency[0], "Frequency");
+    EXPECT_EQ(frequency[1], "\t1\t2\t3\t4\t5\t6\t7\t8");
+    // The tie keeps the exchange sort's order.
+    EXPECT_EQ(frequency[2], "H-PL\t9(2)\t5(2)\t00(1)\t\t\t\t\t");
+    EXPECT_EQ(frequency[9], "H-EN\t\t\t\t\t\t\t\t");
+
+    const std::vector<std::string> follow = linesOf(tabSeparatedText(followNumbersWindow(
+        store, StatisticsSource::Game, TableType::American, Language::German, {})));
+    ASSERT_EQ(follow.size(), 39U);
+    EXPECT_EQ(follow[0], "FolgeZahlen");
+    EXPECT_EQ(follow[1 + 5], "5\t9(2)\t\t");
+    EXPECT_EQ(follow[1 + 9], "9\t5(1)\t00(1)\t");
+    EXPECT_EQ(follow.back(), "00\t\t\t");
+}
+
 bool isMainMenuEntry(std::string_view name) {
     return std::any_of(MainMenuEntries.begin(), MainMenuEntries.end(),
                        [name](const MainMenuEntry& entry) { return entry.objectName == name; });
@@ -128,6 +156,10 @@ TEST(StatisticsMenu, ReachesEveryViewAndGraphKindOnceBelowExistingEntries) {
             EXPECT_EQ(kind->view == HowOftenView::AnalysisHowOften, entry.parent.front() == 'A');
         } else if (entry.action == StatisticsMenuAction::Table) {
             views.insert(entry.tag);
+        } else if (entry.action != StatisticsMenuAction::Submenu) {
+            // The other windows show the analysis below the analysis menu only.
+            EXPECT_EQ(statisticsSourceOfTag(entry.tag) == StatisticsSource::Analysis,
+                      entry.parent.front() == 'A');
         }
     }
     EXPECT_EQ(kinds, (std::multiset<int>{1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21, 22, 23, 24, 25}));

@@ -29,6 +29,8 @@
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
 #include "statistics/StatisticsMenu.h"
+#include "statistics/TForm_FolgeZahlen.h"
+#include "statistics/TForm_Haeufigkeit.h"
 #include "statistics/TSpielerStat.h"
 #include "statistics/TStat1.h"
 #include "statistics/TStat2.h"
@@ -245,6 +247,10 @@ void MainWindow::connectCommands() {
                     [this, tag] { StatistikTabClick(static_cast<HowOftenView>(tag)); });
         } else if (entry.action == StatisticsMenuAction::Graph) {
             connect(action, &QAction::triggered, this, [this, tag] { Statistik1Click(tag); });
+        } else if (entry.action != StatisticsMenuAction::Submenu) {
+            const StatisticsMenuAction window = entry.action;
+            connect(action, &QAction::triggered, this,
+                    [this, window, tag] { openStatisticsWindow(window, tag); });
         }
     }
     // The entries whose windows are not part of this window yet say so.
@@ -537,6 +543,22 @@ void MainWindow::StatistikTabClick(HowOftenView view) {
 void MainWindow::Statistik1Click(int graphKind) {
     if (const std::optional<GraphKind> kind = graphKindFromTag(graphKind)) {
         showStatistics<TStat1>(*kind);
+    }
+}
+
+void MainWindow::openStatisticsWindow(StatisticsMenuAction window, int tag) {
+    const StatisticsSource source = statisticsSourceOfTag(tag);
+    switch (window) {
+    case StatisticsMenuAction::Frequency:
+        showStatistics<TForm_Haeufigkeit>(source);
+        break;
+    case StatisticsMenuAction::FollowNumbers:
+        showStatistics<TForm_FolgeZahlen>(source);
+        break;
+    case StatisticsMenuAction::Submenu:
+    case StatisticsMenuAction::Table:
+    case StatisticsMenuAction::Graph:
+        break;
     }
 }
 

@@ -67,6 +67,18 @@ void addGrid(LinePair& line, const FigureGrid& grid, Language language) {
     }
 }
 
+template <typename Cells>
+std::string joinedByTabs(const Cells& cells) {
+    std::string line;
+    for (const std::string& cell : cells) {
+        if (&cell != &*std::begin(cells)) {
+            line += '\t';
+        }
+        line += cell;
+    }
+    return line;
+}
+
 std::string headingText(const HowOftenTable& table, std::string_view name) {
     for (const PlacedText& heading : table.headings) {
         if (heading.name == name) {
@@ -132,6 +144,24 @@ std::string tabSeparatedText(const PlayerInfoGrids& grids) {
             line.add(column.label, column.value);
         }
         line.appendTo(text);
+    }
+    return text;
+}
+
+std::string tabSeparatedText(const FrequencyWindow& window) {
+    std::string text = window.caption + '\n';
+    for (const auto& row : window.cells) {
+        text += joinedByTabs(row) + '\n';
+    }
+    return text;
+}
+
+std::string tabSeparatedText(const FollowNumbersWindow& window) {
+    std::string text = window.caption + '\n';
+    for (const auto* table : {&window.firstTable, &window.secondTable}) {
+        for (const FollowNumbersLine& line : *table) {
+            text += line.number + '\t' + joinedByTabs(line.followers) + '\n';
+        }
     }
     return text;
 }

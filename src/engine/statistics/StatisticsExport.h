@@ -2,6 +2,8 @@
 // tables as tab-separated text for a spreadsheet or a forum post.
 #pragma once
 
+#include "statistics/FollowNumbers.h"
+#include "statistics/FrequencyRanking.h"
 #include "statistics/HowOftenTable.h"
 #include "statistics/PlayerStatistics.h"
 
@@ -37,5 +39,11 @@ std::string tabSeparatedText(const HowOftenTable& table, Language language);
 
 // The two player grids, each as a line of labels and a line of values.
 std::string tabSeparatedText(const PlayerInfoGrids& grids);
+
+// The caption, then the frequency grid line by line: the ranks, then each section's row.
+std::string tabSeparatedText(const FrequencyWindow& window);
+
+// The caption, then one line per number: the number and its three followers.
+std::string tabSeparatedText(const FollowNumbersWindow& window);
 
 } // namespace quendra

@@ -3,6 +3,7 @@
 // graph kind it opens; the app hangs the submenus below the main menu's entries.
 #pragma once
 
+#include "statistics/StatisticsView.h"
 #include "text/Language.h"
 
 #include <array>
@@ -15,7 +16,20 @@ enum class StatisticsMenuAction : std::uint8_t {
     Submenu,
     Table, // opens the table window; tag: the view (1-3)
     Graph, // opens the graph window; tag: the graph kind (1-5, 11-15, 21-25)
+    // The other statistics windows; tag: the statistics shown, 1 the game's, 2 the analysis'.
+    Frequency,
+    FollowNumbers,
 };
+
+inline constexpr int GameStatisticsTag = 1;
+inline constexpr int AnalysisStatisticsTag = 2;
+
+constexpr StatisticsSource statisticsSourceOfTag(int tag) {
+    return tag == AnalysisStatisticsTag ? StatisticsSource::Analysis : StatisticsSource::Game;
+}
+constexpr int statisticsTagOf(StatisticsSource source) {
+    return source == StatisticsSource::Analysis ? AnalysisStatisticsTag : GameStatisticsTag;
+}
 
 struct StatisticsMenuEntry {
     std::string_view parent; // a main menu entry or a submenu of this table
@@ -29,6 +43,8 @@ inline constexpr BilingualText HowOftenMenuCaption{"Wie oft?", "How often?"};
 inline constexpr BilingualText SinceNotMenuCaption{"Seit wann nicht?", "Since which time not?"};
 inline constexpr BilingualText TableMenuCaption{"Tabelle", "Table"};
 inline constexpr BilingualText GraphMenuCaption{"Grafik", "Graphic"};
+inline constexpr BilingualText FrequencyMenuCaption{"Häufigkeit", "Frequency"};
+inline constexpr BilingualText FollowNumbersMenuCaption{"Folgezahlen", "Following numbers"};
 
 // The five sections of a graph submenu, in the order of their kinds' last digit.
 inline constexpr std::array<BilingualText, 5> GraphSectionCaptions{{
@@ -50,6 +66,10 @@ inline constexpr std::array StatisticsMenuEntries{
     StatisticsMenuEntry{"Tabelle1", "Wieoft1", HowOftenMenuCaption, StatisticsMenuAction::Table, 1},
     StatisticsMenuEntry{"Tabelle1", "Seitwannnicht1", SinceNotMenuCaption,
                         StatisticsMenuAction::Table, 2},
+    StatisticsMenuEntry{"Tabelle1", "Haeufigkeit1", FrequencyMenuCaption,
+                        StatisticsMenuAction::Frequency, GameStatisticsTag},
+    StatisticsMenuEntry{"Tabelle1", "Folgezahlen1", FollowNumbersMenuCaption,
+                        StatisticsMenuAction::FollowNumbers, GameStatisticsTag},
     StatisticsMenuEntry{"Grafik1", "GrafikWieoft1", HowOftenMenuCaption,
                         StatisticsMenuAction::Submenu},
     detail::graphEntry("GrafikWieoft1", "Diagramm1", 1),
@@ -68,6 +88,10 @@ inline constexpr std::array StatisticsMenuEntries{
                         StatisticsMenuAction::Submenu},
     StatisticsMenuEntry{"ATabelle1", "Wieoft3", HowOftenMenuCaption, StatisticsMenuAction::Table,
                         3},
+    StatisticsMenuEntry{"ATabelle1", "AHaeufigkeit1", FrequencyMenuCaption,
+                        StatisticsMenuAction::Frequency, AnalysisStatisticsTag},
+    StatisticsMenuEntry{"ATabelle1", "AFolgezahlen1", FollowNumbersMenuCaption,
+                        StatisticsMenuAction::FollowNumbers, AnalysisStatisticsTag},
     StatisticsMenuEntry{"AStatistik1", "AGrafik1", GraphMenuCaption, StatisticsMenuAction::Submenu},
     StatisticsMenuEntry{"AGrafik1", "AGrafikWieoft1", HowOftenMenuCaption,
                         StatisticsMenuAction::Submenu},
