@@ -17,6 +17,7 @@
 #include "statistics/StatisticsStore.h"
 #include "statistics/TForm_FolgeZahlen.h"
 #include "statistics/TForm_Haeufigkeit.h"
+#include "statistics/TTabelleTagperm.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
 #include "table/Table.h"
@@ -269,8 +270,12 @@ bool renderStatistics(TableType type, const QString& folder) {
     const QString suffix = french ? "_french_german" : "_american_english";
     app::TForm_Haeufigkeit frequency(game, StatisticsSource::Game);
     app::TForm_FolgeZahlen follow(game, StatisticsSource::Game);
+    app::TTabelleTagperm day(game, StatisticsSource::Game);
+    day.setWindowState(Qt::WindowNoState);
+    day.resize(1000, 560);
     return save(frequency, folder, "frequency" + suffix) &&
-           save(follow, folder, "follownumbers" + suffix);
+           save(follow, folder, "follownumbers" + suffix) &&
+           save(day, folder, "daypermanence" + suffix);
 }
 
 } // namespace

@@ -132,6 +132,17 @@ TEST(RankingCopy, FrequencyAndFollowNumbersGridsLineByLine) {
     EXPECT_EQ(follow.back(), "00\t\t\t");
 }
 
+TEST(DayPermanenceCopy, OneLinePerEntryWhateverTheBlocks) {
+    const std::vector<std::uint8_t> entries{7, 17 + 50, DaySeparatorCode, 0, 37};
+    DayPermanenceLayout layout;
+    layout.rowsPerBlock = 2;
+    layout.blocks = 3;
+    const std::vector<std::string> lines =
+        linesOf(tabSeparatedText("Tag", dayPermanenceBlocks(entries, layout)));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"Tag", "R\tN", "7\t", "\t17", "--\t--", "0\t0", "00\t00"}));
+}
+
 bool isMainMenuEntry(std::string_view name) {
     return std::any_of(MainMenuEntries.begin(), MainMenuEntries.end(),
                        [name](const MainMenuEntry& entry) { return entry.objectName == name; });
@@ -164,6 +175,9 @@ TEST(StatisticsMenu, ReachesEveryViewAndGraphKindOnceBelowExistingEntries) {
     }
     EXPECT_EQ(kinds, (std::multiset<int>{1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21, 22, 23, 24, 25}));
     EXPECT_EQ(views, (std::multiset<int>{1, 2, 3}));
+    for (const StatisticsWindowEntry& entry : StatisticsWindowEntries) {
+        EXPECT_TRUE(isMainMenuEntry(entry.objectName)) << entry.objectName;
+    }
 }
 
 } // namespace

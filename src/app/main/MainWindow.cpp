@@ -34,6 +34,7 @@
 #include "statistics/TSpielerStat.h"
 #include "statistics/TStat1.h"
 #include "statistics/TStat2.h"
+#include "statistics/TTabelleTagperm.h"
 #include "systemplay/SystemEditing.h"
 #include "systemplay/SystemEditor.h"
 #include "systemplay/SystemPlayers.h"
@@ -253,8 +254,17 @@ void MainWindow::connectCommands() {
                     [this, window, tag] { openStatisticsWindow(window, tag); });
         }
     }
+    for (const StatisticsWindowEntry& entry : StatisticsWindowEntries) {
+        const StatisticsMenuAction window = entry.action;
+        const int tag = entry.tag;
+        connect(menu_->action(qText(entry.objectName)), &QAction::triggered, this,
+                [this, window, tag] { openStatisticsWindow(window, tag); });
+    }
     // The entries whose windows are not part of this window yet say so.
-    const QStringList withSubmenus{"Tabelle1", "Grafik1", "AStatistik1"};
+    QStringList withSubmenus{"Tabelle1", "Grafik1", "AStatistik1"};
+    for (const StatisticsWindowEntry& entry : StatisticsWindowEntries) {
+        withSubmenus.append(qText(entry.objectName));
+    }
     for (const MainMenuEntry& entry : MainMenuEntries) {
         const QString name = qText(entry.objectName);
         const bool handled =
@@ -554,6 +564,9 @@ void MainWindow::openStatisticsWindow(StatisticsMenuAction window, int tag) {
         break;
     case StatisticsMenuAction::FollowNumbers:
         showStatistics<TForm_FolgeZahlen>(source);
+        break;
+    case StatisticsMenuAction::DayPermanence:
+        showStatistics<TTabelleTagperm>(source);
         break;
     case StatisticsMenuAction::Submenu:
     case StatisticsMenuAction::Table:

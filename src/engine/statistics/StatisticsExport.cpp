@@ -166,4 +166,14 @@ std::string tabSeparatedText(const FollowNumbersWindow& window) {
     return text;
 }
 
+std::string tabSeparatedText(std::string_view caption, std::span<const DayPermanenceBlock> blocks) {
+    std::string text = std::string(caption) + "\nR\tN\n";
+    for (const DayPermanenceBlock& block : blocks) {
+        for (const DayPermanenceRow& row : block.rows) {
+            text += row.red + '\t' + row.black + '\n';
+        }
+    }
+    return text;
+}
+
 } // namespace quendra

@@ -2,6 +2,7 @@
 // tables as tab-separated text for a spreadsheet or a forum post.
 #pragma once
 
+#include "statistics/DayPermanence.h"
 #include "statistics/FollowNumbers.h"
 #include "statistics/FrequencyRanking.h"
 #include "statistics/HowOftenTable.h"
@@ -45,5 +46,9 @@ std::string tabSeparatedText(const FrequencyWindow& window);
 
 // The caption, then one line per number: the number and its three followers.
 std::string tabSeparatedText(const FollowNumbersWindow& window);
+
+// The caption, the column heads "R" and "N", then one line per entry in its red or black
+// column; the blocks are only the window's way of fitting the history on screen.
+std::string tabSeparatedText(std::string_view caption, std::span<const DayPermanenceBlock> blocks);
 
 } // namespace quendra

@@ -19,6 +19,7 @@ enum class StatisticsMenuAction : std::uint8_t {
     // The other statistics windows; tag: the statistics shown, 1 the game's, 2 the analysis'.
     Frequency,
     FollowNumbers,
+    DayPermanence,
 };
 
 inline constexpr int GameStatisticsTag = 1;
@@ -100,6 +101,19 @@ inline constexpr std::array StatisticsMenuEntries{
     detail::graphEntry("AGrafikWieoft1", "Diagramm23", 23),
     detail::graphEntry("AGrafikWieoft1", "Diagramm24", 24),
     detail::graphEntry("AGrafikWieoft1", "Diagramm25", 25),
+};
+
+// The main menu's own entries that open a statistics window.
+struct StatisticsWindowEntry {
+    std::string_view objectName; // an entry of the main menu
+    StatisticsMenuAction action;
+    int tag = 0;
+};
+
+inline constexpr std::array StatisticsWindowEntries{
+    StatisticsWindowEntry{"Tag1", StatisticsMenuAction::DayPermanence, GameStatisticsTag},
+    StatisticsWindowEntry{"APermanenz1", StatisticsMenuAction::DayPermanence,
+                          AnalysisStatisticsTag},
 };
 
 } // namespace quendra

@@ -353,6 +353,8 @@ private slots:
                 return QString("TForm_Haeufigkeit");
             case quendra::StatisticsMenuAction::FollowNumbers:
                 return QString("TForm_FolgeZahlen");
+            case quendra::StatisticsMenuAction::DayPermanence:
+                return QString("TTabelleTagperm");
             case quendra::StatisticsMenuAction::Submenu:
                 break;
             }
@@ -369,6 +371,16 @@ private slots:
             QCOMPARE(opened.tag, entry.tag);
             QVERIFY2(opened.paused, qPrintable(name));
             QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
+        }
+        // The analysis' day permanence is there once files are analysed.
+        window.game().state().permanence.analysis.analysisEntriesEnabled = true;
+        window.refresh();
+        for (const quendra::StatisticsWindowEntry& entry : quendra::StatisticsWindowEntries) {
+            const Opened opened = open(
+                QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size())));
+            QCOMPARE(opened.name, windowOf(entry.action));
+            QCOMPARE(opened.tag, entry.tag);
+            QVERIFY(opened.paused);
         }
         QCOMPARE(open("Verlauf1").name, QString("TSpielerStat"));
         // "Drucker ..." sets up the printer the windows print on.
