@@ -15,6 +15,7 @@
 #include "spin/NumberPick.h"
 #include "spin/PermanenceStrip.h"
 #include "statistics/StatisticsStore.h"
+#include "statistics/TErw_Setzung.h"
 #include "statistics/TForm_FolgeZahlen.h"
 #include "statistics/TForm_Haeufigkeit.h"
 #include "statistics/TTabelleTagperm.h"
@@ -273,7 +274,9 @@ bool renderStatistics(TableType type, const QString& folder) {
     app::TTabelleTagperm day(game, StatisticsSource::Game);
     day.setWindowState(Qt::WindowNoState);
     day.resize(1000, 560);
+    app::TErw_Setzung extended(game);
     return save(frequency, folder, "frequency" + suffix) &&
+           save(extended, folder, "extendedbets" + suffix) &&
            save(follow, folder, "follownumbers" + suffix) &&
            save(day, folder, "daypermanence" + suffix);
 }

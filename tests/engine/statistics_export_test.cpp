@@ -5,6 +5,7 @@
 #include "statistics/StatisticsExport.h"
 #include "statistics/StatisticsMenu.h"
 #include "support/FixedTextMeasure.h"
+#include "table/Table.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -130,6 +131,30 @@ TEST(RankingCopy, FrequencyAndFollowNumbersGridsLineByLine) {
     EXPECT_EQ(follow[1 + 5], "5\t9(2)\t\t");
     EXPECT_EQ(follow[1 + 9], "9\t5(1)\t00(1)\t");
     EXPECT_EQ(follow.back(), "00\t\t\t");
+}
+
+TEST(ExtendedBetsCopy, HeadingsAboveTheirGridsAndNoHiddenSeries) {
+    CounterArray counters{};
+    counters[0] = 2;
+    counters[37] = 1;
+    counters[TotalSlot] = 3;
+    for (const TableType table : {TableType::French, TableType::American}) {
+        SCOPED_TRACE(static_cast<int>(table));
+        const ExtendedBetsWindow window =
+            extendedBetsWindow(counters, standardPocketTable(table), table, Language::English,
+                               testing::FixedTextMeasure{}, {75, 25});
+        const std::vector<std::string> lines = linesOf(tabSeparatedText(window));
+        EXPECT_EQ(lines[0], "Statistics over expand setpossibilitys");
+        EXPECT_EQ(lines[1], "Finale");
+        EXPECT_EQ(lines[2], "0\t1\t2\t3\t4\t5\t6\t7\t8\t9");
+        EXPECT_EQ(lines[3], table == TableType::French ? "2\t0\t0\t0\t0\t0\t0\t0\t0\t0"
+                                                       : "3\t0\t0\t0\t0\t0\t0\t0\t0\t0");
+        EXPECT_EQ(lineAfter(lines, "One neighbour").substr(0, 5), "0\t1\t2");
+        EXPECT_EQ(lineAfter(lines, "Three neighbours", 3).substr(0, 6), "19\t20\t");
+        EXPECT_EQ(lines.back(), "3");
+        const bool series = std::find(lines.begin(), lines.end(), "GS\tKS\tOR\tZS") != lines.end();
+        EXPECT_EQ(series, table == TableType::French);
+    }
 }
 
 TEST(DayPermanenceCopy, OneLinePerEntryWhateverTheBlocks) {

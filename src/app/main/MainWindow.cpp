@@ -29,6 +29,7 @@
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
 #include "statistics/StatisticsMenu.h"
+#include "statistics/TErw_Setzung.h"
 #include "statistics/TForm_FolgeZahlen.h"
 #include "statistics/TForm_Haeufigkeit.h"
 #include "statistics/TSpielerStat.h"
@@ -564,6 +565,9 @@ void MainWindow::openStatisticsWindow(StatisticsMenuAction window, int tag) {
         break;
     case StatisticsMenuAction::FollowNumbers:
         showStatistics<TForm_FolgeZahlen>(source);
+        break;
+    case StatisticsMenuAction::ExtendedBets:
+        showStatistics<TErw_Setzung>();
         break;
     case StatisticsMenuAction::DayPermanence:
         showStatistics<TTabelleTagperm>(source);

@@ -1,8 +1,10 @@
 // Header lines and clipboard text of the statistics windows.
 #include "statistics/StatisticsExport.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace quendra {
 namespace {
@@ -66,6 +68,14 @@ void addGrid(LinePair& line, const FigureGrid& grid, Language language) {
         line.add(cellLabel(grid, cell, language), cell.value);
     }
 }
+
+// The grid each heading of the extended bets window stands above.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> ExtendedBetsHeadings{{
+    {"Finaleueber", "Finale"},
+    {"ENueber", "EN_0_18"},
+    {"ZNueber", "ZN_0_18"},
+    {"DNueber", "DN_0_18"},
+}};
 
 template <typename Cells>
 std::string joinedByTabs(const Cells& cells) {
@@ -161,6 +171,28 @@ std::string tabSeparatedText(const FollowNumbersWindow& window) {
     for (const auto* table : {&window.firstTable, &window.secondTable}) {
         for (const FollowNumbersLine& line : *table) {
             text += line.number + '\t' + joinedByTabs(line.followers) + '\n';
+        }
+    }
+    return text;
+}
+
+std::string tabSeparatedText(const ExtendedBetsWindow& window) {
+    std::string text = window.caption + '\n';
+    for (const FigureGrid& grid : window.grids) {
+        for (const auto& [heading, below] : ExtendedBetsHeadings) {
+            const auto placed =
+                std::find_if(window.headings.begin(), window.headings.end(),
+                             [heading](const PlacedText& h) { return h.name == heading; });
+            if (below == grid.name && placed != window.headings.end()) {
+                text += placed->text + '\n';
+            }
+        }
+        if (grid.visible) {
+            LinePair line;
+            for (const FigureCell& cell : grid.cells) {
+                line.add(cell.label, cell.value);
+            }
+            line.appendTo(text);
         }
     }
     return text;

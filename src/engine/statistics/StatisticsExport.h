@@ -3,6 +3,7 @@
 #pragma once
 
 #include "statistics/DayPermanence.h"
+#include "statistics/ExtendedBetsStatistics.h"
 #include "statistics/FollowNumbers.h"
 #include "statistics/FrequencyRanking.h"
 #include "statistics/HowOftenTable.h"
@@ -46,6 +47,10 @@ std::string tabSeparatedText(const FrequencyWindow& window);
 
 // The caption, then one line per number: the number and its three followers.
 std::string tabSeparatedText(const FollowNumbersWindow& window);
+
+// The caption, then each heading followed by its grids, each grid a line of labels and a line
+// of figures; the hidden series grid is left out.
+std::string tabSeparatedText(const ExtendedBetsWindow& window);
 
 // The caption, the column heads "R" and "N", then one line per entry in its red or black
 // column; the blocks are only the window's way of fitting the history on screen.

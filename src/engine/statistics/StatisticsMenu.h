@@ -19,6 +19,7 @@ enum class StatisticsMenuAction : std::uint8_t {
     // The other statistics windows; tag: the statistics shown, 1 the game's, 2 the analysis'.
     Frequency,
     FollowNumbers,
+    ExtendedBets, // the game's only
     DayPermanence,
 };
 
@@ -44,6 +45,7 @@ inline constexpr BilingualText HowOftenMenuCaption{"Wie oft?", "How often?"};
 inline constexpr BilingualText SinceNotMenuCaption{"Seit wann nicht?", "Since which time not?"};
 inline constexpr BilingualText TableMenuCaption{"Tabelle", "Table"};
 inline constexpr BilingualText GraphMenuCaption{"Grafik", "Graphic"};
+inline constexpr BilingualText ExtendedBetsMenuCaption{"Erw. Setzmöglichkeiten", "Extended bets"};
 inline constexpr BilingualText FrequencyMenuCaption{"Häufigkeit", "Frequency"};
 inline constexpr BilingualText FollowNumbersMenuCaption{"Folgezahlen", "Following numbers"};
 
@@ -67,6 +69,8 @@ inline constexpr std::array StatisticsMenuEntries{
     StatisticsMenuEntry{"Tabelle1", "Wieoft1", HowOftenMenuCaption, StatisticsMenuAction::Table, 1},
     StatisticsMenuEntry{"Tabelle1", "Seitwannnicht1", SinceNotMenuCaption,
                         StatisticsMenuAction::Table, 2},
+    StatisticsMenuEntry{"Tabelle1", "Erw_Setzmoeglichkeit1", ExtendedBetsMenuCaption,
+                        StatisticsMenuAction::ExtendedBets, GameStatisticsTag},
     StatisticsMenuEntry{"Tabelle1", "Haeufigkeit1", FrequencyMenuCaption,
                         StatisticsMenuAction::Frequency, GameStatisticsTag},
     StatisticsMenuEntry{"Tabelle1", "Folgezahlen1", FollowNumbersMenuCaption,

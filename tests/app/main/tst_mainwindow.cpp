@@ -353,6 +353,8 @@ private slots:
                 return QString("TForm_Haeufigkeit");
             case quendra::StatisticsMenuAction::FollowNumbers:
                 return QString("TForm_FolgeZahlen");
+            case quendra::StatisticsMenuAction::ExtendedBets:
+                return QString("TErw_Setzung");
             case quendra::StatisticsMenuAction::DayPermanence:
                 return QString("TTabelleTagperm");
             case quendra::StatisticsMenuAction::Submenu:
