@@ -15,6 +15,7 @@
 #include "spin/NumberPick.h"
 #include "spin/PermanenceStrip.h"
 #include "statistics/StatisticsStore.h"
+#include "statistics/TDispKesselS.h"
 #include "statistics/TErw_Setzung.h"
 #include "statistics/TForm_FolgeZahlen.h"
 #include "statistics/TForm_Haeufigkeit.h"
@@ -27,7 +28,9 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 
@@ -275,8 +278,18 @@ bool renderStatistics(TableType type, const QString& folder) {
     day.setWindowState(Qt::WindowNoState);
     day.resize(1000, 560);
     app::TErw_Setzung extended(game);
+    app::TDispKesselS wheel(game, StatisticsSource::Game, false);
+    // The replay halfway through its history.
+    app::TDispKesselS replay(game, StatisticsSource::Game, true);
+    replay.findChild<QPushButton*>("DynStartBu")->click();
+    auto* tick = replay.findChild<QTimer*>("StartDyn");
+    for (int coup = 0; coup < 1000; ++coup) {
+        QMetaObject::invokeMethod(tick, "timeout", Qt::DirectConnection);
+    }
+    replay.findChild<QPushButton*>("DynStartBu")->click();
     return save(frequency, folder, "frequency" + suffix) &&
            save(extended, folder, "extendedbets" + suffix) &&
+           save(wheel, folder, "wheel" + suffix) && save(replay, folder, "wheelreplay" + suffix) &&
            save(follow, folder, "follownumbers" + suffix) &&
            save(day, folder, "daypermanence" + suffix);
 }

@@ -157,6 +157,27 @@ TEST(ExtendedBetsCopy, HeadingsAboveTheirGridsAndNoHiddenSeries) {
     }
 }
 
+TEST(WheelDistributionCopy, PocketsInWheelOrderThenTheQuadrants) {
+    CounterArray counters{};
+    counters[10] = 4;
+    counters[5] = 1;
+    counters[0] = 2;
+    const auto table = standardPocketTable(TableType::French);
+    const WheelPicture picture =
+        wheelPicture(table, TableType::French, counters, staticCounts(counters));
+    const std::vector<std::string> lines =
+        linesOf(tabSeparatedText("Kesselverteilung", picture, 7, Language::German));
+    ASSERT_EQ(lines.size(), 2U + 37U + 4U);
+    EXPECT_EQ(lines[1], "Gesamt\t7");
+    // The wheel order starts at 10 and ends at 5.
+    EXPECT_EQ(lines[2], "10\t4");
+    EXPECT_EQ(lines[2 + 36], "5\t1");
+    EXPECT_EQ(lineAfter(lines, "23\t0", 17), "0\t2");
+    EXPECT_EQ(lines[2 + 37], "Quadrant 1\t0");
+    EXPECT_EQ(lines[2 + 37 + 1], "Quadrant 2\t1");
+    EXPECT_EQ(lines[2 + 37 + 2], "Quadrant 3\t4");
+}
+
 TEST(DayPermanenceCopy, OneLinePerEntryWhateverTheBlocks) {
     const std::vector<std::uint8_t> entries{7, 17 + 50, DaySeparatorCode, 0, 37};
     DayPermanenceLayout layout;

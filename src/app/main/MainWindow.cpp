@@ -29,6 +29,7 @@
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
 #include "statistics/StatisticsMenu.h"
+#include "statistics/TDispKesselS.h"
 #include "statistics/TErw_Setzung.h"
 #include "statistics/TForm_FolgeZahlen.h"
 #include "statistics/TForm_Haeufigkeit.h"
@@ -568,6 +569,11 @@ void MainWindow::openStatisticsWindow(StatisticsMenuAction window, int tag) {
         break;
     case StatisticsMenuAction::ExtendedBets:
         showStatistics<TErw_Setzung>();
+        break;
+    case StatisticsMenuAction::WheelDistribution:
+    case StatisticsMenuAction::DynamicWheelDistribution:
+        showStatistics<TDispKesselS>(source,
+                                     window == StatisticsMenuAction::DynamicWheelDistribution);
         break;
     case StatisticsMenuAction::DayPermanence:
         showStatistics<TTabelleTagperm>(source);

@@ -208,4 +208,18 @@ std::string tabSeparatedText(std::string_view caption, std::span<const DayPerman
     return text;
 }
 
+std::string tabSeparatedText(std::string_view caption, const WheelPicture& picture, int total,
+                             Language language) {
+    std::string text = std::string(caption) + '\n' + std::string(TotalWord[language]) + '\t' +
+                       std::to_string(total) + '\n';
+    for (const WheelSegment& segment : picture.segments) {
+        text += segment.label + '\t' + std::to_string(segment.count) + '\n';
+    }
+    for (int q = 0; q < QuadrantCount; ++q) {
+        text += std::string(QuadrantWord) + std::to_string(q + 1) + '\t' +
+                std::to_string(picture.quadrantSums[static_cast<std::size_t>(q)]) + '\n';
+    }
+    return text;
+}
+
 } // namespace quendra

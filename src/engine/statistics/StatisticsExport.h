@@ -8,6 +8,7 @@
 #include "statistics/FrequencyRanking.h"
 #include "statistics/HowOftenTable.h"
 #include "statistics/PlayerStatistics.h"
+#include "statistics/WheelDistribution.h"
 
 #include <chrono>
 #include <string>
@@ -51,6 +52,11 @@ std::string tabSeparatedText(const FollowNumbersWindow& window);
 // The caption, then each heading followed by its grids, each grid a line of labels and a line
 // of figures; the hidden series grid is left out.
 std::string tabSeparatedText(const ExtendedBetsWindow& window);
+
+// The caption, the total, each pocket's number and count in wheel order, then the four quadrant
+// sums.
+std::string tabSeparatedText(std::string_view caption, const WheelPicture& picture, int total,
+                             Language language);
 
 // The caption, the column heads "R" and "N", then one line per entry in its red or black
 // column; the blocks are only the window's way of fitting the history on screen.

@@ -20,6 +20,8 @@ enum class StatisticsMenuAction : std::uint8_t {
     Frequency,
     FollowNumbers,
     ExtendedBets, // the game's only
+    WheelDistribution,
+    DynamicWheelDistribution,
     DayPermanence,
 };
 
@@ -45,6 +47,10 @@ inline constexpr BilingualText HowOftenMenuCaption{"Wie oft?", "How often?"};
 inline constexpr BilingualText SinceNotMenuCaption{"Seit wann nicht?", "Since which time not?"};
 inline constexpr BilingualText TableMenuCaption{"Tabelle", "Table"};
 inline constexpr BilingualText GraphMenuCaption{"Grafik", "Graphic"};
+inline constexpr BilingualText WheelDistributionMenuCaption{"Kesselverteilung",
+                                                            "Wheeldistribution"};
+inline constexpr BilingualText DynamicWheelDistributionMenuCaption{"dyn. Kesselverteilung",
+                                                                   "dyn. Wheeldistribution"};
 inline constexpr BilingualText ExtendedBetsMenuCaption{"Erw. Setzmöglichkeiten", "Extended bets"};
 inline constexpr BilingualText FrequencyMenuCaption{"Häufigkeit", "Frequency"};
 inline constexpr BilingualText FollowNumbersMenuCaption{"Folgezahlen", "Following numbers"};
@@ -98,6 +104,10 @@ inline constexpr std::array StatisticsMenuEntries{
     StatisticsMenuEntry{"ATabelle1", "AFolgezahlen1", FollowNumbersMenuCaption,
                         StatisticsMenuAction::FollowNumbers, AnalysisStatisticsTag},
     StatisticsMenuEntry{"AStatistik1", "AGrafik1", GraphMenuCaption, StatisticsMenuAction::Submenu},
+    StatisticsMenuEntry{"AStatistik1", "AKesselverteilung1", WheelDistributionMenuCaption,
+                        StatisticsMenuAction::WheelDistribution, AnalysisStatisticsTag},
+    StatisticsMenuEntry{"AStatistik1", "ADynKesselverteilung1", DynamicWheelDistributionMenuCaption,
+                        StatisticsMenuAction::DynamicWheelDistribution, AnalysisStatisticsTag},
     StatisticsMenuEntry{"AGrafik1", "AGrafikWieoft1", HowOftenMenuCaption,
                         StatisticsMenuAction::Submenu},
     detail::graphEntry("AGrafikWieoft1", "Diagramm21", 21),
@@ -118,6 +128,10 @@ inline constexpr std::array StatisticsWindowEntries{
     StatisticsWindowEntry{"Tag1", StatisticsMenuAction::DayPermanence, GameStatisticsTag},
     StatisticsWindowEntry{"APermanenz1", StatisticsMenuAction::DayPermanence,
                           AnalysisStatisticsTag},
+    StatisticsWindowEntry{"Kesselverteilung1", StatisticsMenuAction::WheelDistribution,
+                          GameStatisticsTag},
+    StatisticsWindowEntry{"DynKesselverteilung1", StatisticsMenuAction::DynamicWheelDistribution,
+                          GameStatisticsTag},
 };
 
 } // namespace quendra

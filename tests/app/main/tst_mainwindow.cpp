@@ -355,6 +355,9 @@ private slots:
                 return QString("TForm_FolgeZahlen");
             case quendra::StatisticsMenuAction::ExtendedBets:
                 return QString("TErw_Setzung");
+            case quendra::StatisticsMenuAction::WheelDistribution:
+            case quendra::StatisticsMenuAction::DynamicWheelDistribution:
+                return QString("TDispKesselS");
             case quendra::StatisticsMenuAction::DayPermanence:
                 return QString("TTabelleTagperm");
             case quendra::StatisticsMenuAction::Submenu:
