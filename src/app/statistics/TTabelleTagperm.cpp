@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
@@ -53,6 +54,10 @@ TTabelleTagperm::TTabelleTagperm(Game& game, StatisticsSource source, QPrinter* 
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_, &QPushButton::clicked, this, &TTabelleTagperm::printClick);
     connect(copy_, &QPushButton::clicked, this, &TTabelleTagperm::copyEntries);
+    // Without a window manager to maximise it the window still fills the screen.
+    if (const QScreen* shownOn = screen()) {
+        resize(shownOn->availableGeometry().size());
+    }
     setWindowState(Qt::WindowMaximized);
     FormShow();
 }
@@ -80,7 +85,10 @@ void TTabelleTagperm::FormShow() {
             StatisticsButtonSize));
         left += StatisticsButtonSize.width() + StatisticsButtonSpacing;
     }
-    setMinimumHeight(layout.windowHeight + ButtonRowHeight);
+    // The window may shrink to the height the layout needs at the least: five rows.
+    const DayPermanenceLayout smallest =
+        dayPermanenceLayout(static_cast<int>(entries_.size()), fontSize, {width(), 0});
+    setMinimumHeight(smallest.windowHeight + ButtonRowHeight);
 }
 
 void TTabelleTagperm::printClick() {

@@ -48,6 +48,14 @@ private:
         quendra::apptest::countCoups(state(), {1, 2, 3, 4, 6, 7, 8, 9});
     }
 
+    // The window opens maximised; a test makes it a known size.
+    static void showFourRows(TTabelleTagperm& window) {
+        window.show();
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(FourRows);
+        QTRY_COMPARE(window.size(), FourRows);
+    }
+
     static QColor pixel(DayPermanenceView* view, const QRect& cell) {
         return view->grab().toImage().pixelColor(cell.topLeft() + QPoint(2, 2));
     }
@@ -78,10 +86,7 @@ private slots:
         QFETCH(QString, caption);
         setUpGame(table, language);
         TTabelleTagperm window(*game, StatisticsSource::Game);
-        window.setWindowState(Qt::WindowNoState);
-        window.resize(FourRows);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        showFourRows(window);
         QCOMPARE(window.windowTitle(), caption);
 
         DayPermanenceView* view = window.view();
@@ -134,9 +139,7 @@ private slots:
             quendra::apptest::countCoups(state(), {coup % 37});
         }
         TTabelleTagperm window(*game, StatisticsSource::Game);
-        window.setWindowState(Qt::WindowNoState);
-        window.resize(FourRows);
-        window.show();
+        showFourRows(window);
         QCOMPARE(window.view()->blocks().size(), 100U);
         QCOMPARE(window.scrollArea()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(QString::fromStdString(window.view()->blocks().back().heading),
@@ -162,9 +165,7 @@ private slots:
     void copyAndPrintTheWholeHistory() {
         setUpGame(TableType::French, Language::German);
         TTabelleTagperm window(*game, StatisticsSource::Game);
-        window.setWindowState(Qt::WindowNoState);
-        window.resize(FourRows);
-        window.show();
+        showFourRows(window);
         QApplication::clipboard()->clear();
         QTest::mouseClick(window.findChild<QPushButton*>("Kopieren_TP_Button"), Qt::LeftButton);
         const QString copied = QApplication::clipboard()->text();
