@@ -3,6 +3,7 @@
 // PNG files into the folder given, for looking at them. Run with QT_QPA_PLATFORM=offscreen.
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
+#include "game/Random.h"
 #include "game/StartUp.h"
 #include "main/BoardView.h"
 #include "main/PermanenceStrip.h"
@@ -16,6 +17,12 @@
 #include "spin/BallRun.h"
 #include "spin/NumberPick.h"
 #include "spin/PermanenceStrip.h"
+#include "statistics/StatisticsStore.h"
+#include "statistics/TDispKesselS.h"
+#include "statistics/TErw_Setzung.h"
+#include "statistics/TForm_FolgeZahlen.h"
+#include "statistics/TForm_Haeufigkeit.h"
+#include "statistics/TTabelleTagperm.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
 #include "table/Table.h"
@@ -25,7 +32,9 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 
@@ -280,7 +289,49 @@ bool renderLoadMenu(Language language, const QString& folder) {
                 language == Language::German ? "loadmenu_german" : "loadmenu_english");
 }
 
-} // namespace
+// 2000 coups of a seeded game with two day separators, counted as the spin cycle counts them.
+void playCoups(GameState& state) {
+    Random random(17);
+    const std::vector<PocketRecord>& pockets = state.table.PocketTable;
+    for (int coup = 1; coup <= 2000; ++coup) {
+        if (coup == 700 || coup == 1400) {
+            Permanenz_Append(state.statistics, DaySeparatorCode);
+            ++state.permanence.load.SeparatorCount;
+        }
+        Stat_RecordCoup(state.statistics, pockets[random.below(pockets.size())], true);
+    }
+}
+
+// The statistics windows after 2000 coups: the French table in German, the American in English.
+bool renderStatistics(TableType type, const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, type);
+    const bool french = type == TableType::French;
+    game.state().settings.Language = languageIndex(french ? Language::German : Language::English);
+    playCoups(game.state());
+    const QString suffix = french ? "_french_german" : "_american_english";
+    app::TForm_Haeufigkeit frequency(game, StatisticsSource::Game);
+    app::TForm_FolgeZahlen follow(game, StatisticsSource::Game);
+    app::TTabelleTagperm day(game, StatisticsSource::Game);
+    day.setWindowState(Qt::WindowNoState);
+    day.resize(1000, 560);
+    app::TErw_Setzung extended(game);
+    app::TDispKesselS wheel(game, StatisticsSource::Game, false);
+    // The replay halfway through its history.
+    app::TDispKesselS replay(game, StatisticsSource::Game, true);
+    replay.findChild<QPushButton*>("DynStartBu")->click();
+    auto* tick = replay.findChild<QTimer*>("StartDyn");
+    for (int coup = 0; coup < 1000; ++coup) {
+        QMetaObject::invokeMethod(tick, "timeout", Qt::DirectConnection);
+    }
+    replay.findChild<QPushButton*>("DynStartBu")->click();
+    return save(frequency, folder, "frequency" + suffix) &&
+           save(extended, folder, "extendedbets" + suffix) &&
+           save(wheel, folder, "wheel" + suffix) && save(replay, folder, "wheelreplay" + suffix) &&
+           save(follow, folder, "follownumbers" + suffix) &&
+           save(day, folder, "daypermanence" + suffix);
+}
 
 bool renderTournament(const QString& folder) {
     app::TRoulette_Turnier rules;
@@ -290,6 +341,8 @@ bool renderTournament(const QString& folder) {
     return save(rules, folder, "tournament_rules") && save(result, folder, "tournament_end") &&
            save(lost, folder, "tournament_lost");
 }
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -307,6 +360,8 @@ int main(int argc, char** argv) {
         renderDialogs(folder) && renderSystemMenu(Language::German, folder) &&
         renderSystemMenu(Language::English, folder) && renderOptions(Language::German, folder) &&
         renderOptions(Language::English, folder) && renderLoadMenu(Language::German, folder) &&
-        renderLoadMenu(Language::English, folder) && renderTournament(folder);
+        renderLoadMenu(Language::English, folder) && renderTournament(folder) &&
+        renderStatistics(TableType::French, folder) &&
+        renderStatistics(TableType::American, folder);
     return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "statistics/StatisticsExport.h"
 #include "statistics/StatisticsMenu.h"
 #include "support/FixedTextMeasure.h"
+#include "table/Table.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -104,6 +105,90 @@ TEST(PlayerGridsCopy, FiguresThenResultsAsLabelAndValueLines) {
     EXPECT_EQ(lines[3], "Spieler 1\t-40\t\t\t\t\t");
 }
 
+// The ranking and follow-number grids copy cell for cell, empty cells kept, so that the columns
+// stay in place in a spreadsheet.
+TEST(RankingCopy, FrequencyAndFollowNumbersGridsLineByLine) {
+    StatisticsStore store;
+    for (int number : {5, 9, 5, 9, 37}) {
+        const std::uint8_t code = number == 37 ? std::uint8_t{37} : std::uint8_t(number + 50);
+        Permanenz_Append(store, code);
+        ++store.StatHowOften[static_cast<std::size_t>(number)];
+        ++store.StatHowOften[TotalSlot];
+    }
+    const std::vector<std::string> frequency = linesOf(tabSeparatedText(frequencyWindow(
+        store, StatisticsSource::Game, TableType::American, Language::English, {})));
+    ASSERT_EQ(frequency.size(), 10U);
+    EXPECT_EQ(frequency[0], "Frequency");
+    EXPECT_EQ(frequency[1], "\t1\t2\t3\t4\t5\t6\t7\t8");
+    // The tie keeps the exchange sort's order.
+    EXPECT_EQ(frequency[2], "H-PL\t9(2)\t5(2)\t00(1)\t\t\t\t\t");
+    EXPECT_EQ(frequency[9], "H-EN\t\t\t\t\t\t\t\t");
+
+    const std::vector<std::string> follow = linesOf(tabSeparatedText(followNumbersWindow(
+        store, StatisticsSource::Game, TableType::American, Language::German, {})));
+    ASSERT_EQ(follow.size(), 39U);
+    EXPECT_EQ(follow[0], "FolgeZahlen");
+    EXPECT_EQ(follow[1 + 5], "5\t9(2)\t\t");
+    EXPECT_EQ(follow[1 + 9], "9\t5(1)\t00(1)\t");
+    EXPECT_EQ(follow.back(), "00\t\t\t");
+}
+
+TEST(ExtendedBetsCopy, HeadingsAboveTheirGridsAndNoHiddenSeries) {
+    CounterArray counters{};
+    counters[0] = 2;
+    counters[37] = 1;
+    counters[TotalSlot] = 3;
+    for (const TableType table : {TableType::French, TableType::American}) {
+        SCOPED_TRACE(static_cast<int>(table));
+        const ExtendedBetsWindow window =
+            extendedBetsWindow(counters, standardPocketTable(table), table, Language::English,
+                               testing::FixedTextMeasure{}, {75, 25});
+        const std::vector<std::string> lines = linesOf(tabSeparatedText(window));
+        EXPECT_EQ(lines[0], "Statistics over expand setpossibilitys");
+        EXPECT_EQ(lines[1], "Finale");
+        EXPECT_EQ(lines[2], "0\t1\t2\t3\t4\t5\t6\t7\t8\t9");
+        EXPECT_EQ(lines[3], table == TableType::French ? "2\t0\t0\t0\t0\t0\t0\t0\t0\t0"
+                                                       : "3\t0\t0\t0\t0\t0\t0\t0\t0\t0");
+        EXPECT_EQ(lineAfter(lines, "One neighbour").substr(0, 5), "0\t1\t2");
+        EXPECT_EQ(lineAfter(lines, "Three neighbours", 3).substr(0, 6), "19\t20\t");
+        EXPECT_EQ(lines.back(), "3");
+        const bool series = std::find(lines.begin(), lines.end(), "GS\tKS\tOR\tZS") != lines.end();
+        EXPECT_EQ(series, table == TableType::French);
+    }
+}
+
+TEST(WheelDistributionCopy, PocketsInWheelOrderThenTheQuadrants) {
+    CounterArray counters{};
+    counters[10] = 4;
+    counters[5] = 1;
+    counters[0] = 2;
+    const auto table = standardPocketTable(TableType::French);
+    const WheelPicture picture =
+        wheelPicture(table, TableType::French, counters, staticCounts(counters));
+    const std::vector<std::string> lines =
+        linesOf(tabSeparatedText("Kesselverteilung", picture, 7, Language::German));
+    ASSERT_EQ(lines.size(), 2U + 37U + 4U);
+    EXPECT_EQ(lines[1], "Gesamt\t7");
+    // The wheel order starts at 10 and ends at 5.
+    EXPECT_EQ(lines[2], "10\t4");
+    EXPECT_EQ(lines[2 + 36], "5\t1");
+    EXPECT_EQ(lineAfter(lines, "23\t0", 17), "0\t2");
+    EXPECT_EQ(lines[2 + 37], "Quadrant 1\t0");
+    EXPECT_EQ(lines[2 + 37 + 1], "Quadrant 2\t1");
+    EXPECT_EQ(lines[2 + 37 + 2], "Quadrant 3\t4");
+}
+
+TEST(DayPermanenceCopy, OneLinePerEntryWhateverTheBlocks) {
+    const std::vector<std::uint8_t> entries{7, 17 + 50, DaySeparatorCode, 0, 37};
+    DayPermanenceLayout layout;
+    layout.rowsPerBlock = 2;
+    layout.blocks = 3;
+    const std::vector<std::string> lines =
+        linesOf(tabSeparatedText("Tag", dayPermanenceBlocks(entries, layout)));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"Tag", "R\tN", "7\t", "\t17", "--\t--", "0\t0", "00\t00"}));
+}
+
 bool isMainMenuEntry(std::string_view name) {
     return std::any_of(MainMenuEntries.begin(), MainMenuEntries.end(),
                        [name](const MainMenuEntry& entry) { return entry.objectName == name; });
@@ -128,10 +213,17 @@ TEST(StatisticsMenu, ReachesEveryViewAndGraphKindOnceBelowExistingEntries) {
             EXPECT_EQ(kind->view == HowOftenView::AnalysisHowOften, entry.parent.front() == 'A');
         } else if (entry.action == StatisticsMenuAction::Table) {
             views.insert(entry.tag);
+        } else if (entry.action != StatisticsMenuAction::Submenu) {
+            // The other windows show the analysis below the analysis menu only.
+            EXPECT_EQ(statisticsSourceOfTag(entry.tag) == StatisticsSource::Analysis,
+                      entry.parent.front() == 'A');
         }
     }
     EXPECT_EQ(kinds, (std::multiset<int>{1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21, 22, 23, 24, 25}));
     EXPECT_EQ(views, (std::multiset<int>{1, 2, 3}));
+    for (const StatisticsWindowEntry& entry : StatisticsWindowEntries) {
+        EXPECT_TRUE(isMainMenuEntry(entry.objectName)) << entry.objectName;
+    }
 }
 
 } // namespace

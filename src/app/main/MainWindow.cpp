@@ -30,9 +30,14 @@
 #include "spin/NumberPick.h"
 #include "spin/SpinCycle.h"
 #include "statistics/StatisticsMenu.h"
+#include "statistics/TDispKesselS.h"
+#include "statistics/TErw_Setzung.h"
+#include "statistics/TForm_FolgeZahlen.h"
+#include "statistics/TForm_Haeufigkeit.h"
 #include "statistics/TSpielerStat.h"
 #include "statistics/TStat1.h"
 #include "statistics/TStat2.h"
+#include "statistics/TTabelleTagperm.h"
 #include "systemplay/PlayerFileMenu.h"
 #include "systemplay/SystemEditing.h"
 #include "systemplay/SystemEditor.h"
@@ -246,6 +251,10 @@ void MainWindow::connectCommands() {
                     [this, tag] { StatistikTabClick(static_cast<HowOftenView>(tag)); });
         } else if (entry.action == StatisticsMenuAction::Graph) {
             connect(action, &QAction::triggered, this, [this, tag] { Statistik1Click(tag); });
+        } else if (entry.action != StatisticsMenuAction::Submenu) {
+            const StatisticsMenuAction window = entry.action;
+            connect(action, &QAction::triggered, this,
+                    [this, window, tag] { openStatisticsWindow(window, tag); });
         }
     }
     for (const PlayerFileMenuEntry& entry : PlayerFileMenuEntries) {
@@ -261,9 +270,18 @@ void MainWindow::connectCommands() {
                     });
                 });
     }
+    for (const StatisticsWindowEntry& entry : StatisticsWindowEntries) {
+        const StatisticsMenuAction window = entry.action;
+        const int tag = entry.tag;
+        connect(menu_->action(qText(entry.objectName)), &QAction::triggered, this,
+                [this, window, tag] { openStatisticsWindow(window, tag); });
+    }
     // The entries whose windows are not part of this window yet say so.
-    const QStringList withSubmenus{"Tabelle1", "Grafik1", "AStatistik1", "Systemspieldatei1",
-                                   "Ausgabedatei1"};
+    QStringList withSubmenus{"Tabelle1", "Grafik1", "AStatistik1", "Systemspieldatei1",
+                             "Ausgabedatei1"};
+    for (const StatisticsWindowEntry& entry : StatisticsWindowEntries) {
+        withSubmenus.append(qText(entry.objectName));
+    }
     for (const MainMenuEntry& entry : MainMenuEntries) {
         const QString name = qText(entry.objectName);
         const bool handled =
@@ -562,6 +580,33 @@ void MainWindow::StatistikTabClick(HowOftenView view) {
 void MainWindow::Statistik1Click(int graphKind) {
     if (const std::optional<GraphKind> kind = graphKindFromTag(graphKind)) {
         showStatistics<TStat1>(*kind);
+    }
+}
+
+void MainWindow::openStatisticsWindow(StatisticsMenuAction window, int tag) {
+    const StatisticsSource source = statisticsSourceOfTag(tag);
+    switch (window) {
+    case StatisticsMenuAction::Frequency:
+        showStatistics<TForm_Haeufigkeit>(source);
+        break;
+    case StatisticsMenuAction::FollowNumbers:
+        showStatistics<TForm_FolgeZahlen>(source);
+        break;
+    case StatisticsMenuAction::ExtendedBets:
+        showStatistics<TErw_Setzung>();
+        break;
+    case StatisticsMenuAction::WheelDistribution:
+    case StatisticsMenuAction::DynamicWheelDistribution:
+        showStatistics<TDispKesselS>(source,
+                                     window == StatisticsMenuAction::DynamicWheelDistribution);
+        break;
+    case StatisticsMenuAction::DayPermanence:
+        showStatistics<TTabelleTagperm>(source);
+        break;
+    case StatisticsMenuAction::Submenu:
+    case StatisticsMenuAction::Table:
+    case StatisticsMenuAction::Graph:
+        break;
     }
 }
 

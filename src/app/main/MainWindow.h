@@ -6,6 +6,7 @@
 #ifndef Q_MOC_RUN
 #include "game/Game.h"
 #include "statistics/HowOftenTable.h"
+#include "statistics/StatisticsMenu.h"
 #endif
 
 #include <QElapsedTimer>
@@ -113,6 +114,8 @@ private:
     void StatistikTabClick(HowOftenView view);
     void Statistik1Click(int graphKind);
     void Verlauf1Click();
+    // The statistics windows beside the table and graph windows; the tag picks their source.
+    void openStatisticsWindow(StatisticsMenuAction window, int tag);
     // Shows a statistics window modally; the game pauses meanwhile.
     template <typename Window, typename... Arguments>
     void showStatistics(Arguments&&... arguments);

@@ -68,6 +68,20 @@ bool confirmPrint(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+void printOnConfirmation(QWidget* window, QPrinter& printer, const QList<QWidget*>& buttons,
+                         QWidget* ok, const std::function<void(QPrinter&)>& print) {
+    for (QWidget* button : buttons) {
+        button->hide();
+    }
+    if (confirmPrint(window, printer)) {
+        print(printer);
+    }
+    for (QWidget* button : buttons) {
+        button->show();
+    }
+    ok->setFocus();
+}
+
 int printBands(QPrinter& printer, const QString& header, const QList<PrintBand>& bands) {
     printer.setDocName(header);
     QPainter painter;

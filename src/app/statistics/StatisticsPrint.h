@@ -48,6 +48,11 @@ private:
 // Asks for the printer and its settings; true when the user confirmed.
 bool confirmPrint(QWidget* parent, QPrinter& printer);
 
+// A print button's action: the window's buttons hide while the print dialog is open and while
+// `print` runs on confirmation; then they come back and `ok` takes the focus.
+void printOnConfirmation(QWidget* window, QPrinter& printer, const QList<QWidget*>& buttons,
+                         QWidget* ok, const std::function<void(QPrinter&)>& print);
+
 // Prints the bands below the header and returns the number of pages. All bands share one
 // scale, which makes the widest fill the page width; a band taller than a page shrinks to fit.
 int printBands(QPrinter& printer, const QString& header, const QList<PrintBand>& bands);

@@ -1,8 +1,10 @@
 // Header lines and clipboard text of the statistics windows.
 #include "statistics/StatisticsExport.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace quendra {
 namespace {
@@ -65,6 +67,26 @@ void addGrid(LinePair& line, const FigureGrid& grid, Language language) {
     for (const FigureCell& cell : grid.cells) {
         line.add(cellLabel(grid, cell, language), cell.value);
     }
+}
+
+// The grid each heading of the extended bets window stands above.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> ExtendedBetsHeadings{{
+    {"Finaleueber", "Finale"},
+    {"ENueber", "EN_0_18"},
+    {"ZNueber", "ZN_0_18"},
+    {"DNueber", "DN_0_18"},
+}};
+
+template <typename Cells>
+std::string joinedByTabs(const Cells& cells) {
+    std::string line;
+    for (const std::string& cell : cells) {
+        if (&cell != &*std::begin(cells)) {
+            line += '\t';
+        }
+        line += cell;
+    }
+    return line;
 }
 
 std::string headingText(const HowOftenTable& table, std::string_view name) {
@@ -132,6 +154,70 @@ std::string tabSeparatedText(const PlayerInfoGrids& grids) {
             line.add(column.label, column.value);
         }
         line.appendTo(text);
+    }
+    return text;
+}
+
+std::string tabSeparatedText(const FrequencyWindow& window) {
+    std::string text = window.caption + '\n';
+    for (const auto& row : window.cells) {
+        text += joinedByTabs(row) + '\n';
+    }
+    return text;
+}
+
+std::string tabSeparatedText(const FollowNumbersWindow& window) {
+    std::string text = window.caption + '\n';
+    for (const auto* table : {&window.firstTable, &window.secondTable}) {
+        for (const FollowNumbersLine& line : *table) {
+            text += line.number + '\t' + joinedByTabs(line.followers) + '\n';
+        }
+    }
+    return text;
+}
+
+std::string tabSeparatedText(const ExtendedBetsWindow& window) {
+    std::string text = window.caption + '\n';
+    for (const FigureGrid& grid : window.grids) {
+        for (const auto& [heading, below] : ExtendedBetsHeadings) {
+            const auto placed =
+                std::find_if(window.headings.begin(), window.headings.end(),
+                             [heading](const PlacedText& h) { return h.name == heading; });
+            if (below == grid.name && placed != window.headings.end()) {
+                text += placed->text + '\n';
+            }
+        }
+        if (grid.visible) {
+            LinePair line;
+            for (const FigureCell& cell : grid.cells) {
+                line.add(cell.label, cell.value);
+            }
+            line.appendTo(text);
+        }
+    }
+    return text;
+}
+
+std::string tabSeparatedText(std::string_view caption, std::span<const DayPermanenceBlock> blocks) {
+    std::string text = std::string(caption) + "\nR\tN\n";
+    for (const DayPermanenceBlock& block : blocks) {
+        for (const DayPermanenceRow& row : block.rows) {
+            text += row.red + '\t' + row.black + '\n';
+        }
+    }
+    return text;
+}
+
+std::string tabSeparatedText(std::string_view caption, const WheelPicture& picture, int total,
+                             Language language) {
+    std::string text = std::string(caption) + '\n' + std::string(TotalWord[language]) + '\t' +
+                       std::to_string(total) + '\n';
+    for (const WheelSegment& segment : picture.segments) {
+        text += segment.label + '\t' + std::to_string(segment.count) + '\n';
+    }
+    for (int q = 0; q < QuadrantCount; ++q) {
+        text += std::string(QuadrantWord) + std::to_string(q + 1) + '\t' +
+                std::to_string(picture.quadrantSums[static_cast<std::size_t>(q)]) + '\n';
     }
     return text;
 }

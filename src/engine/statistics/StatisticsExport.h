@@ -2,8 +2,13 @@
 // tables as tab-separated text for a spreadsheet or a forum post.
 #pragma once
 
+#include "statistics/DayPermanence.h"
+#include "statistics/ExtendedBetsStatistics.h"
+#include "statistics/FollowNumbers.h"
+#include "statistics/FrequencyRanking.h"
 #include "statistics/HowOftenTable.h"
 #include "statistics/PlayerStatistics.h"
+#include "statistics/WheelDistribution.h"
 
 #include <chrono>
 #include <string>
@@ -39,5 +44,24 @@ std::string tabSeparatedText(const HowOftenTable& table, Language language);
 
 // The two player grids, each as a line of labels and a line of values.
 std::string tabSeparatedText(const PlayerInfoGrids& grids);
+
+// The caption, then the frequency grid line by line: the ranks, then each section's row.
+std::string tabSeparatedText(const FrequencyWindow& window);
+
+// The caption, then one line per number: the number and its three followers.
+std::string tabSeparatedText(const FollowNumbersWindow& window);
+
+// The caption, then each heading followed by its grids, each grid a line of labels and a line
+// of figures; the hidden series grid is left out.
+std::string tabSeparatedText(const ExtendedBetsWindow& window);
+
+// The caption, the total, each pocket's number and count in wheel order, then the four quadrant
+// sums.
+std::string tabSeparatedText(std::string_view caption, const WheelPicture& picture, int total,
+                             Language language);
+
+// The caption, the column heads "R" and "N", then one line per entry in its red or black
+// column; the blocks are only the window's way of fitting the history on screen.
+std::string tabSeparatedText(std::string_view caption, std::span<const DayPermanenceBlock> blocks);
 
 } // namespace quendra

@@ -426,6 +426,28 @@ private slots:
             action(window, entry.toLatin1().constData())->trigger();
             return opened;
         };
+        const auto windowOf = [](quendra::StatisticsMenuAction kind) {
+            switch (kind) {
+            case quendra::StatisticsMenuAction::Table:
+                return QString("TStat2");
+            case quendra::StatisticsMenuAction::Graph:
+                return QString("TStat1");
+            case quendra::StatisticsMenuAction::Frequency:
+                return QString("TForm_Haeufigkeit");
+            case quendra::StatisticsMenuAction::FollowNumbers:
+                return QString("TForm_FolgeZahlen");
+            case quendra::StatisticsMenuAction::ExtendedBets:
+                return QString("TErw_Setzung");
+            case quendra::StatisticsMenuAction::WheelDistribution:
+            case quendra::StatisticsMenuAction::DynamicWheelDistribution:
+                return QString("TDispKesselS");
+            case quendra::StatisticsMenuAction::DayPermanence:
+                return QString("TTabelleTagperm");
+            case quendra::StatisticsMenuAction::Submenu:
+                break;
+            }
+            return QString();
+        };
         for (const quendra::StatisticsMenuEntry& entry : quendra::StatisticsMenuEntries) {
             if (entry.action == quendra::StatisticsMenuAction::Submenu) {
                 continue;
@@ -433,11 +455,20 @@ private slots:
             const QString name =
                 QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size()));
             const Opened opened = open(name);
-            const bool table = entry.action == quendra::StatisticsMenuAction::Table;
-            QCOMPARE(opened.name, table ? QString("TStat2") : QString("TStat1"));
+            QCOMPARE(opened.name, windowOf(entry.action));
             QCOMPARE(opened.tag, entry.tag);
             QVERIFY2(opened.paused, qPrintable(name));
             QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
+        }
+        // The analysis' day permanence is there once files are analysed.
+        window.game().state().permanence.analysis.analysisEntriesEnabled = true;
+        window.refresh();
+        for (const quendra::StatisticsWindowEntry& entry : quendra::StatisticsWindowEntries) {
+            const Opened opened = open(
+                QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size())));
+            QCOMPARE(opened.name, windowOf(entry.action));
+            QCOMPARE(opened.tag, entry.tag);
+            QVERIFY(opened.paused);
         }
         QCOMPARE(open("Verlauf1").name, QString("TSpielerStat"));
         // "Drucker ..." sets up the printer the windows print on.
