@@ -1,5 +1,6 @@
 #include "GameSetup.h"
 
+#include "game/ProgramFolder.h"
 #include "game/StartUp.h"
 #include "systemplay/SystemTurn.h"
 
@@ -25,7 +26,8 @@ std::filesystem::path programFolderFor(const std::optional<std::string>& home) {
         return *home;
     }
     const char* variable = std::getenv("QUENDRA_HOME");
-    return resolveProgramFolder(executableFolder(), variable ? variable : "");
+    return prepareProgramFolder(executableFolder(), variable ? variable : "",
+                                userDataFolderFromEnvironment());
 }
 
 std::unique_ptr<Game> newGame(Host& host, const std::filesystem::path& programFolder,

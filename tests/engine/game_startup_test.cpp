@@ -1,5 +1,6 @@
 // Start-up of the game: the state after the main window opens, the table, the delay rule, the
 // players' files, and the numbered boxes raised through the game.
+#include "game/ProgramFolder.h"
 #include "game/StartUp.h"
 #include "settings/SettingsIo.h"
 #include "support/RecordingHost.h"
@@ -151,10 +152,42 @@ TEST_F(StartUp, PlayersKeepTheirFilesOnlyWhileTheyCanBeUsed) {
     }
 }
 
-TEST(ProgramFolder, HomeVariableWinsOverTheExecutablesFolder) {
-    EXPECT_EQ(resolveProgramFolder("/opt/quendra", ""), std::filesystem::path("/opt/quendra"));
-    EXPECT_EQ(resolveProgramFolder("/opt/quendra", "/home/u/q"),
-              std::filesystem::path("/home/u/q"));
+TEST(ProgramFolder, HomeVariableThenAWritableUninstalledExecutableFolderThenTheUsersData) {
+    TempFolder root;
+    const std::filesystem::path build = root / "build/bin";
+    const std::filesystem::path installed = root / "usr/bin";
+    std::filesystem::create_directories(build);
+    std::filesystem::create_directories(installed);
+    std::filesystem::create_directories(root / "usr/share/quendra");
+    const std::filesystem::path data = root / "data";
+    const std::filesystem::path missing = root / "nowhere/bin"; // cannot be written
+    EXPECT_EQ(resolveProgramFolder(build, "/home/u/q", data), "/home/u/q");
+    EXPECT_EQ(resolveProgramFolder(installed, "/home/u/q", data), "/home/u/q");
+    EXPECT_EQ(resolveProgramFolder(build, "", data), build);
+    EXPECT_EQ(resolveProgramFolder(installed, "", data), data);
+    EXPECT_EQ(resolveProgramFolder(missing, "", data), data);
+    EXPECT_EQ(resolveProgramFolder(installed, "", {}), installed) << "no data folder known";
+    EXPECT_TRUE(std::filesystem::is_empty(build)) << "the write probe is removed";
+}
+
+// The first start of an installed copy fills the user's data folder; later starts keep what
+// the user changed.
+TEST(ProgramFolder, TheUsersDataFolderIsFilledFromTheInstallationWithoutOverwriting) {
+    TempFolder root;
+    root.write("usr/share/quendra/EIGENPR.VER", "wheel");
+    root.write("usr/share/quendra/SYSTEM/MARTINGALE.SYF", "example");
+    std::filesystem::create_directories(root / "usr/bin");
+    const std::filesystem::path data = root / "home/.local/share/Quendra/Quendra";
+
+    EXPECT_EQ(prepareProgramFolder(root / "usr/bin", "", data), data);
+    EXPECT_EQ(testing::readFile(data / "EIGENPR.VER"), "wheel");
+    EXPECT_EQ(testing::readFile(data / "SYSTEM/MARTINGALE.SYF"), "example");
+    EXPECT_TRUE(std::filesystem::is_directory(data / "SYSOUT"));
+    EXPECT_TRUE(std::filesystem::is_directory(data / "SYSIN"));
+
+    root.write("home/.local/share/Quendra/Quendra/SYSTEM/MARTINGALE.SYF", "mine");
+    EXPECT_EQ(prepareProgramFolder(root / "usr/bin", "", data), data);
+    EXPECT_EQ(testing::readFile(data / "SYSTEM/MARTINGALE.SYF"), "mine");
 }
 
 TEST(ProgramFolder, WorkFoldersAreCreatedWhenMissing) {

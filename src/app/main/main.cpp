@@ -2,12 +2,14 @@
 // main window.
 #include "common/QtSettingsStore.h"
 #include "common/SingleInstance.h"
+#include "game/ProgramFolder.h"
 #include "game/StartUp.h"
 #include "main/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -23,8 +25,10 @@ int main(int argc, char** argv) {
     }
 
     const QByteArray home = qgetenv("QUENDRA_HOME");
-    const auto programFolder = quendra::resolveProgramFolder(
-        QApplication::applicationDirPath().toStdString(), home.toStdString());
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const auto programFolder =
+        quendra::prepareProgramFolder(QApplication::applicationDirPath().toStdString(),
+                                      home.toStdString(), userData.toStdString());
     quendra::ensureWorkFolders(programFolder);
 
     quendra::app::QtSettingsStore store;

@@ -68,14 +68,6 @@ void resetPlayersForStart(GameState& state) {
 
 } // namespace
 
-std::filesystem::path resolveProgramFolder(const std::filesystem::path& executableFolder,
-                                           std::string_view homeVariable) {
-    if (!homeVariable.empty()) {
-        return std::filesystem::path(homeVariable);
-    }
-    return executableFolder;
-}
-
 bool ensureWorkFolders(const std::filesystem::path& programFolder) {
     bool ok = true;
     for (const char* folder : {"SYSTEM", "SYSOUT", "SYSIN"}) {

@@ -10,10 +10,6 @@
 
 namespace quendra {
 
-// The folder named by QUENDRA_HOME when that is set and not empty, else the executable's folder.
-std::filesystem::path resolveProgramFolder(const std::filesystem::path& executableFolder,
-                                           std::string_view homeVariable);
-
 // Creates SYSTEM/, SYSOUT/ and SYSIN/ below the program folder when they are missing; false
 // when one of them cannot be created.
 bool ensureWorkFolders(const std::filesystem::path& programFolder);
