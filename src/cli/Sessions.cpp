@@ -7,6 +7,7 @@
 #include "SessionsReport.h"
 #include "SimulateSetup.h"
 #include "SystemPlay.h"
+#include "sessions/GameSessions.h"
 #include "sessions/SessionHost.h"
 #include "sessions/SessionMerge.h"
 #include "sessions/SessionRunner.h"
@@ -28,25 +29,6 @@ std::string joined(const std::vector<std::string>& words) {
         text += (text.empty() ? "" : " ") + word;
     }
     return text;
-}
-
-// The batch as the first session's game shows it after its set-up: the players' start capitals,
-// who plays a system, the table.
-SessionBatch batchOf(const SessionsOptions& options, const Game& game, std::chrono::sys_days date) {
-    SessionBatch batch;
-    batch.seed = *options.game.seed;
-    batch.first = options.first;
-    batch.count = options.sessions;
-    batch.coups = options.game.coups;
-    batch.goal = options.goal;
-    batch.americanTable = !game.state().table.FrenchTable;
-    batch.date = date;
-    batch.setup = joined(options.setup);
-    for (int p = 1; p <= game.state().playersInPlay(); ++p) {
-        batch.startCapitals.push_back(game.state().player(p).StartCapital);
-        batch.systemPlayers.push_back(game.state().player(p).isSystemPlayer());
-    }
-    return batch;
 }
 
 // "1234/10000 sessions, 812/s, 11 s left", rewritten in place.
@@ -154,7 +136,15 @@ int runSessionsCommand(std::span<const std::string> args, std::ostream& out, std
     if (!probe || probeHost.firstError() != 0) {
         return 1;
     }
-    const SessionBatch batch = batchOf(options, *probe, date);
+    SessionBatch given;
+    given.seed = *options.game.seed;
+    given.first = options.first;
+    given.count = options.sessions;
+    given.coups = options.game.coups;
+    given.goal = options.goal;
+    given.date = date;
+    given.setup = joined(options.setup);
+    const SessionBatch batch = describeBatch(*probe, given);
     SessionRunControl control;
     control.threads = options.threads.value_or(
         static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));

@@ -2,7 +2,10 @@
 // for its player, the figures of a batch and the merge of parts of a batch.
 #include "game/GameCommands.h"
 #include "game/StartUp.h"
+#include "sessions/GameSessions.h"
+#include "sessions/ResultHistogram.h"
 #include "sessions/SessionFigures.h"
+#include "sessions/SessionHost.h"
 #include "sessions/SessionMerge.h"
 #include "sessions/SessionRunner.h"
 #include "support/BetTable.h"
@@ -267,6 +270,63 @@ TEST(SessionMerge, PartsMergeIntoTheWholeRunAndMismatchesAreRefused) {
         const auto result = mergeSessionRuns(c.parts);
         ASSERT_TRUE(std::holds_alternative<std::string>(result)) << c.name;
         EXPECT_EQ(std::get<std::string>(result), c.reason) << c.name;
+    }
+}
+
+TEST(ResultHistogram, BinsOfEqualWholeWidthFromTheLowestToTheHighestResult) {
+    SessionRun run;
+    for (const std::int64_t result : {-7, -7, 0, 3, 12}) {
+        run.sessions.push_back({0, 0, 10, 0, {{}, {result, 10}}});
+    }
+    struct Case {
+        int mostBins;
+        std::int64_t width;
+        std::vector<std::uint64_t> counts;
+    } cases[] = {
+        {4, 5, {2, 1, 1, 1}}, // -7…-3, -2…2, 3…7, 8…12
+        {20, 1, {2, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {1, 20, {5}},
+    };
+    for (const Case& c : cases) {
+        const ResultHistogram h = resultHistogram(run, 2, c.mostBins);
+        EXPECT_EQ(h.low, -7) << c.mostBins;
+        EXPECT_EQ(h.width, c.width) << c.mostBins;
+        EXPECT_EQ(h.counts, c.counts) << c.mostBins;
+    }
+    EXPECT_DOUBLE_EQ(resultHistogram(run, 2, 4).position(0.0), 1.4);
+    EXPECT_TRUE(resultHistogram(SessionRun{}, 1, 4).counts.empty());
+}
+
+TEST(GameSessions, SessionsTakeTheSettingsAndSystemFilesOfTheGame) {
+    TempFolder home;
+    home.copyWheelFiles();
+    ensureWorkFolders(home.path());
+    GameState state;
+    initialiseGameState(state, home.path());
+    state.settings.PlayerCount = 2;
+    state.settings.InitialCapital = 500;
+    state.settings.FrenchTable = false;
+    state.settings.ZeroHandling = false;
+    state.player(2).sys.SystemFile = home.write("SYSTEM/FLAT.SYF", FlatRed).string();
+    const GameSessionSetup setup = gameSessionSetup(state);
+    EXPECT_EQ(setup.settings.read(SettingsSection, "JHSTAVAR"), "0");
+
+    SessionHost host(std::chrono::sys_days{});
+    const auto first = gameSessions(setup)(host, 1);
+    ASSERT_TRUE(first);
+    SessionBatch given;
+    given.count = 6;
+    given.coups = 20;
+    const SessionBatch batch = describeBatch(*first, given);
+    EXPECT_TRUE(batch.americanTable);
+    EXPECT_EQ(batch.startCapitals, (std::vector<std::int64_t>{500, 500}));
+    EXPECT_EQ(batch.systemPlayers, (std::vector<bool>{false, true}));
+
+    const SessionRun run = runSessions(batch, gameSessions(setup), threads(2));
+    for (const SessionRecord& record : run.sessions) {
+        EXPECT_EQ(record.error, 0);
+        EXPECT_EQ(record.players[0].turnover, 0);
+        EXPECT_EQ(record.players[1].turnover, 20);
     }
 }
 
