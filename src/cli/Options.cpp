@@ -371,8 +371,6 @@ std::optional<UsageError> filesGiven(const CommandLine& line, std::vector<std::s
     return std::nullopt;
 }
 
-constexpr std::int64_t SessionCoupLimit = 32000;
-
 constexpr OptionDefinition SessionsOptionList[] = {
     {"--home", true, false},     {"--table", true, false},       {"--players", true, false},
     {"--capital", true, false},  {"--piece-value", true, false}, {"--set", true, true},
@@ -427,11 +425,6 @@ std::optional<UsageError> checkSessions(const CommandLine& line, SessionsOptions
     }
     if (!s.game.seed) {
         return UsageError{"--seed is required: it makes every session repeatable"};
-    }
-    // A session's figures come from its players' courses, which hold that many coups.
-    if (s.game.coups && *s.game.coups > SessionCoupLimit) {
-        return UsageError{"--coups " + std::to_string(*s.game.coups) + ": at most " +
-                          std::to_string(SessionCoupLimit) + " per session"};
     }
     return std::nullopt;
 }

@@ -11,12 +11,13 @@
 namespace quendra {
 
 struct PlayerSession {
-    // The sum of the net results of the coups (wins less stakes), as the player statistics keep
-    // it coup by coup.
+    // What the player owns at the end (capital and what stands on the table) less the start
+    // capital.
     std::int64_t result = 0;
     // The stakes of the coups played.
     std::int64_t turnover = 0;
-    // The lowest and highest running result after a coup, 0 (the start) included.
+    // The lowest and highest running result after a coup (when the next stake has been charged),
+    // 0 (the start) included.
     std::int64_t minimum = 0;
     std::int64_t maximum = 0;
     // At some point the capital was below the stake the system was about to place.

@@ -2,7 +2,6 @@
 
 #include "game/SuperShortPlay.h"
 #include "sessions/SessionHost.h"
-#include "spin/CoupRecords.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -20,27 +19,69 @@ std::uint64_t splitMix(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
-// The player's course of net results as the player statistics keep it: the result is where it
-// ends, with its extremes; ruin is a capital below the stake that came next.
-PlayerSession playerOutcome(const GameState& state, int p, std::int64_t startCapital,
-                            std::optional<std::int64_t> goal) {
-    const Player& player = state.player(p);
-    PlayerSession outcome;
-    outcome.turnover = player.TotalStaked;
-    std::int64_t running = 0;
-    for (const PlayerCoup& coup : playerCourse(state, p)) {
-        // The capital before this coup's stake was charged.
-        outcome.ruined = outcome.ruined || startCapital + running < coup.stake;
-        running = coup.cumulative;
+// Follows each system player's capital through the session. At the end of his turn his next
+// stake has been charged: his capital plus what stands on the table is what he owns (a prisoner
+// freed by the zero rule stands there without having been charged again), and a capital below
+// zero means it did not pay that stake.
+class CourseWatch : public GameHooks {
+public:
+    CourseWatch(Game& game, const std::vector<std::int64_t>& startCapitals,
+                std::optional<std::int64_t> goal)
+        : inner_(game.hooks()), startCapitals_(startCapitals), goal_(goal),
+          outcomes_(startCapitals.size()) {
+        for (std::size_t i = 0; i < outcomes_.size(); ++i) {
+            look(game.state(), static_cast<int>(i) + 1);
+        }
+        game.setHooks(*this);
+    }
+
+    bool mainLoadFileActive(const Game& game) const override {
+        return inner_.mainLoadFileActive(game);
+    }
+    std::int32_t readLoadFileCoup(Game& game) override { return inner_.readLoadFileCoup(game); }
+    void untickMainLoadFile(Game& game) override { inner_.untickMainLoadFile(game); }
+    void writeProtocolLines(Game& game) override { inner_.writeProtocolLines(game); }
+    void runSystemPlayer(Game& game, int player) override {
+        inner_.runSystemPlayer(game, player);
+        if (static_cast<std::size_t>(player) <= outcomes_.size()) {
+            look(game.state(), player);
+        }
+    }
+    void closeGameFiles(Game& game) override { inner_.closeGameFiles(game); }
+    void reopenYearFile(Game& game) override { inner_.reopenYearFile(game); }
+
+    // The outcomes at the end of the session.
+    std::vector<PlayerSession> outcomes(const GameState& state) {
+        for (std::size_t i = 0; i < outcomes_.size(); ++i) {
+            const int p = static_cast<int>(i) + 1;
+            look(state, p);
+            PlayerSession& outcome = outcomes_[i];
+            outcome.result = owned(state, p) - startCapitals_[i];
+            outcome.turnover = state.player(p).TotalStaked;
+            outcome.goalReached = goal_ && startCapitals_[i] + outcome.maximum >= *goal_;
+        }
+        return outcomes_;
+    }
+
+private:
+    static std::int64_t owned(const GameState& state, int player) {
+        return std::int64_t{state.player(player).Capital} + state.player(player).BetSum;
+    }
+
+    void look(const GameState& state, int player) {
+        PlayerSession& outcome = outcomes_[static_cast<std::size_t>(player - 1)];
+        const std::int64_t running =
+            owned(state, player) - startCapitals_[static_cast<std::size_t>(player - 1)];
         outcome.minimum = std::min(outcome.minimum, running);
         outcome.maximum = std::max(outcome.maximum, running);
+        outcome.ruined = outcome.ruined || state.player(player).Capital < 0;
     }
-    outcome.result = running;
-    // The stake standing for the coup after the last.
-    outcome.ruined = outcome.ruined || startCapital + running < player.BetSum;
-    outcome.goalReached = goal && startCapital + outcome.maximum >= *goal;
-    return outcome;
-}
+
+    GameHooks& inner_;
+    const std::vector<std::int64_t>& startCapitals_;
+    std::optional<std::int64_t> goal_;
+    std::vector<PlayerSession> outcomes_;
+};
 
 // No later coup could change a result: no system plays and nothing stands on the table or in
 // prison. (Systems stop through a message box, which ends the super-short game, so this is asked
@@ -60,17 +101,6 @@ std::uint64_t sessionSeed(std::uint64_t seed, std::uint64_t index) {
     return splitMix(seed ^ splitMix(index));
 }
 
-std::vector<PlayerSession> sessionOutcomes(const Game& game,
-                                           const std::vector<std::int64_t>& startCapitals,
-                                           std::optional<std::int64_t> goal) {
-    std::vector<PlayerSession> outcomes;
-    for (std::size_t i = 0; i < startCapitals.size(); ++i) {
-        outcomes.push_back(
-            playerOutcome(game.state(), static_cast<int>(i) + 1, startCapitals[i], goal));
-    }
-    return outcomes;
-}
-
 SessionRecord playSession(const SessionBatch& batch, const SessionGameFactory& factory,
                           std::uint64_t index) {
     SessionRecord record;
@@ -80,6 +110,7 @@ SessionRecord playSession(const SessionBatch& batch, const SessionGameFactory& f
     const std::unique_ptr<Game> game = factory(host, record.seed);
     if (game) {
         host.watch(*game);
+        CourseWatch course(*game, batch.startCapitals, batch.goal);
         const GameState& state = game->state();
         const std::int32_t before = state.SpielerStatPos;
         // A session whose results are settled ends there; with a number of coups it still
@@ -87,7 +118,7 @@ SessionRecord playSession(const SessionBatch& batch, const SessionGameFactory& f
         const bool early = batch.coups.has_value();
         playSuperShortGame(*game, batch.coups, [&] { return !early || !settled(state); });
         record.coups = early && settled(state) ? *batch.coups : state.SpielerStatPos - before;
-        record.players = sessionOutcomes(*game, batch.startCapitals, batch.goal);
+        record.players = course.outcomes(state);
         for (std::size_t i = 0; i < record.players.size(); ++i) {
             record.players[i].stopMessage = host.stopMessage(static_cast<int>(i) + 1);
         }

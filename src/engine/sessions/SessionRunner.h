@@ -24,11 +24,6 @@ std::uint64_t sessionSeed(std::uint64_t seed, std::uint64_t index);
 // runs on the worker threads, so it may change nothing but what it creates.
 using SessionGameFactory = std::function<std::unique_ptr<Game>(Host& host, std::uint64_t seed)>;
 
-// The players' outcomes of a game whose session has been played (see PlayerSession).
-std::vector<PlayerSession> sessionOutcomes(const Game& game,
-                                           const std::vector<std::int64_t>& startCapitals,
-                                           std::optional<std::int64_t> goal);
-
 // Plays session `index` of the batch alone.
 SessionRecord playSession(const SessionBatch& batch, const SessionGameFactory& factory,
                           std::uint64_t index);
