@@ -8,6 +8,7 @@
 #include "sessions/SessionHost.h"
 #include "sessions/SessionMerge.h"
 #include "sessions/SessionRunner.h"
+#include "sessions/SystemtestView.h"
 #include "support/BetTable.h"
 #include "support/TempFolder.h"
 #include "systemplay/SystemPlayers.h"
@@ -295,6 +296,45 @@ TEST(ResultHistogram, BinsOfEqualWholeWidthFromTheLowestToTheHighestResult) {
     }
     EXPECT_DOUBLE_EQ(resultHistogram(run, 2, 4).position(0.0), 1.4);
     EXPECT_TRUE(resultHistogram(SessionRun{}, 1, 4).counts.empty());
+}
+
+TEST(SystemtestView, TheFiguresARowEachAndTheMarkedBinsOfTheHistogram) {
+    SessionRun run;
+    run.batch.goal = 1010;
+    run.batch.startCapitals = {1000};
+    run.batch.systemPlayers = {true};
+    // result, turnover, minimum, maximum, ruined, goal reached, stop message
+    run.sessions = {{0, 0, 10, 0, {{-20, 20, -20, 0, true, false, 51}}},
+                    {1, 0, 10, 0, {{10, 10, 0, 10, false, true, 0}}},
+                    {2, 0, 10, 0, {{-1, 10, -5, 3, false, false, 0}}},
+                    {3, 0, 10, 0, {{19, 40, -2, 20, false, true, 0}}}};
+    std::vector<std::string> captions, cells;
+    for (const FigureRow& row : figureRows(run, Language::English)) {
+        captions.push_back(row.caption);
+        ASSERT_EQ(row.cells.size(), 1u);
+        cells.push_back(row.cells[0]);
+    }
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"Sessions", "Mean", "Standard deviation", "1 %", "5 %",
+                                        "25 %", "50 %", "75 %", "95 %", "99 %", "Ruined",
+                                        "Goal reached", "Stopped by message 51", "Stake per coup",
+                                        "Observed edge", "95 % interval", "Table's expectation"}));
+    EXPECT_EQ(cells[0], "4");
+    EXPECT_EQ(cells[1], "2.00");
+    EXPECT_EQ(cells[10], "25.00 %");
+    EXPECT_EQ(cells[11], "50.00 %");
+    EXPECT_EQ(cells[12], "25.00 %");
+    EXPECT_EQ(cells[13], "2.000");
+    EXPECT_EQ(cells[14], "0.10000");
+    EXPECT_EQ(figureRows(run, Language::German)[12].caption, "Gestoppt durch Meldung 51");
+
+    // Bins of 5 from -20. Marked: -20…-16 (1 % and 5 % points), -10…-6 (25 %: -5.75), 0…4 (zero,
+    // 50 %: 4.5), 10…14 (the goal 1010 − 1000, 75 %: 12.25), 15…19 (95 %, 99 %).
+    const HistogramView view = histogramView(run, 1, 8);
+    EXPECT_EQ(view.labels,
+              (std::vector<std::string>{"-20", "-15", "-10", "-5", "0", "5", "10", "15"}));
+    EXPECT_EQ(view.counts, (std::vector<double>{1, 0, 0, 1, 0, 0, 1, 1}));
+    EXPECT_EQ(view.marks, (std::vector<double>{1, 0, 1, 0, 1, 0, 1, 1}));
 }
 
 TEST(GameSessions, SessionsTakeTheSettingsAndSystemFilesOfTheGame) {

@@ -32,6 +32,7 @@
 #include "statistics/TSpielerStat.h"
 #include "statistics/TStat1.h"
 #include "statistics/TStat2.h"
+#include "statistics/TSystemtest.h"
 #include "systemplay/SystemEditing.h"
 #include "systemplay/SystemEditor.h"
 #include "systemplay/SystemPlayers.h"
@@ -231,6 +232,7 @@ void MainWindow::connectCommands() {
         {"About1", &MainWindow::AboutClick},
         {"Drucker1", &MainWindow::Drucker1Click},
         {"Verlauf1", &MainWindow::Verlauf1Click},
+        {"Systemtest1", &MainWindow::Systemtest1Click},
     };
     for (const auto& [name, handler] : handlers) {
         connect(menu_->action(name), &QAction::triggered, this, handler);
@@ -542,6 +544,10 @@ void MainWindow::Statistik1Click(int graphKind) {
 
 void MainWindow::Verlauf1Click() {
     showStatistics<TSpielerStat>();
+}
+
+void MainWindow::Systemtest1Click() {
+    showStatistics<TSystemtest>();
 }
 
 void MainWindow::Drucker1Click() {

@@ -113,6 +113,7 @@ private:
     void StatistikTabClick(HowOftenView view);
     void Statistik1Click(int graphKind);
     void Verlauf1Click();
+    void Systemtest1Click();
     // Shows a statistics window modally; the game pauses meanwhile.
     template <typename Window, typename... Arguments>
     void showStatistics(Arguments&&... arguments);
