@@ -136,8 +136,8 @@ set-up are shown once, and an error there ends the run.
 const std::string_view MergeHelp =
     R"(usage: quendra-cli merge [options] FILE...
 
-Joins the JSON results of `sessions --json` for parts of one batch (the same options apart from
---first, --sessions, --threads, --csv and --home) into the result of the whole batch, exactly as
+Joins the JSON results of `sessions --json` for parts of one batch (the same options and day
+apart from --first, --sessions, --threads, --csv and --home) into the result of the whole batch, exactly as
 one run over all its sessions prints it: the JSON keeps every session's record, so the
 percentiles are computed from all results, not estimated. The parts must cover one range of
 sessions without gaps or overlaps.
