@@ -3,6 +3,7 @@
 #include "JsonWriter.h"
 #include "sessions/SessionFigures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -224,6 +225,11 @@ void printSessionsText(std::ostream& out, const SessionRun& run) {
         out << " (cancelled after " << run.sessions.size() << ")";
     }
     out << '\n';
+    const auto failed = std::count_if(run.sessions.begin(), run.sessions.end(),
+                                      [](const SessionRecord& r) { return r.error != 0; });
+    if (failed > 0) {
+        out << "sessions with an error message: " << failed << " (see \"error\" in --json)\n";
+    }
     for (const PlayerFigures& figures : sessionFigures(run)) {
         printPlayerText(out, figures, batch);
     }

@@ -108,6 +108,7 @@ TSystemtest::~TSystemtest() {
     if (worker_) {
         cancel_ = true;
         worker_->wait();
+        delete worker_;
     }
 }
 
