@@ -27,13 +27,16 @@ class CourseWatch : public GameHooks {
 public:
     CourseWatch(Game& game, const std::vector<std::int64_t>& startCapitals,
                 std::optional<std::int64_t> goal)
-        : inner_(game.hooks()), startCapitals_(startCapitals), goal_(goal),
+        : game_(game), inner_(game.hooks()), startCapitals_(startCapitals), goal_(goal),
           outcomes_(startCapitals.size()) {
         for (std::size_t i = 0; i < outcomes_.size(); ++i) {
             look(game.state(), static_cast<int>(i) + 1);
         }
         game.setHooks(*this);
     }
+    ~CourseWatch() override { game_.setHooks(inner_); }
+    CourseWatch(const CourseWatch&) = delete;
+    CourseWatch& operator=(const CourseWatch&) = delete;
 
     bool mainLoadFileActive(const Game& game) const override {
         return inner_.mainLoadFileActive(game);
@@ -77,6 +80,7 @@ private:
         outcome.ruined = outcome.ruined || state.player(player).Capital < 0;
     }
 
+    Game& game_;
     GameHooks& inner_;
     const std::vector<std::int64_t>& startCapitals_;
     std::optional<std::int64_t> goal_;
