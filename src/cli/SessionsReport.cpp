@@ -2,6 +2,7 @@
 
 #include "JsonWriter.h"
 #include "sessions/SessionFigures.h"
+#include "sessions/SystemtestView.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,16 +10,6 @@
 
 namespace quendra::cli {
 namespace {
-
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string percent(double share) {
-    return fixed(100.0 * share, 2) + " %";
-}
 
 std::string dateText(std::chrono::sys_days day) {
     const std::chrono::year_month_day date{day};
@@ -46,31 +37,31 @@ std::string range(const SessionBatch& batch) {
 
 void printPlayerText(std::ostream& out, const PlayerFigures& f, const SessionBatch& batch) {
     out << "player " << f.player << (f.systemPlayer ? " (system)" : " (no system)") << ":\n";
-    out << "  result: mean " << fixed(f.mean, 2) << ", standard deviation "
-        << fixed(f.standardDeviation, 2) << '\n';
+    out << "  result: mean " << fixedText(f.mean, 2) << ", standard deviation "
+        << fixedText(f.standardDeviation, 2) << '\n';
     out << "  percentiles:";
     for (std::size_t i = 0; i < ResultPercentPoints.size(); ++i) {
         out << (i == 0 ? " " : ", ") << ResultPercentPoints[i] << "% "
-            << fixed(f.percentiles[i], 1);
+            << fixedText(f.percentiles[i], 1);
     }
-    out << "\n  ruined: " << percent(f.ruinedShare);
+    out << "\n  ruined: " << percentText(f.ruinedShare);
     if (f.goalShare) {
-        out << ", reached the goal of " << *batch.goal << ": " << percent(*f.goalShare);
+        out << ", reached the goal of " << *batch.goal << ": " << percentText(*f.goalShare);
     }
     out << '\n';
     for (const auto& [number, share] : f.stopShares) {
-        out << "  stopped by system message " << number << ": " << percent(share) << '\n';
+        out << "  stopped by system message " << number << ": " << percentText(share) << '\n';
     }
-    out << "  turnover " << f.turnover << ", mean stake per coup " << fixed(f.meanStakePerCoup, 3)
-        << '\n';
+    out << "  turnover " << f.turnover << ", mean stake per coup "
+        << fixedText(f.meanStakePerCoup, 3) << '\n';
     out << "  edge: ";
     if (f.edge) {
-        out << fixed(f.edge->edge, 5) << " (95 % interval " << fixed(f.edge->low, 5) << " to "
-            << fixed(f.edge->high, 5) << ")";
+        out << fixedText(f.edge->edge, 5) << " (95 % interval " << fixedText(f.edge->low, 5)
+            << " to " << fixedText(f.edge->high, 5) << ")";
     } else {
         out << "none (nothing staked)";
     }
-    out << ", table " << fixed(f.expectation, 5) << '\n';
+    out << ", table " << fixedText(f.expectation, 5) << '\n';
 }
 
 void writeFigures(JsonWriter& json, const PlayerFigures& f) {

@@ -11,16 +11,6 @@
 namespace quendra {
 namespace {
 
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string percent(double share) {
-    return fixed(100.0 * share, 2) + " %";
-}
-
 using Cell = std::function<std::string(const PlayerFigures&)>;
 
 FigureRow row(std::string caption, const std::vector<PlayerFigures>& figures, const Cell& cell) {
@@ -33,6 +23,16 @@ FigureRow row(std::string caption, const std::vector<PlayerFigures>& figures, co
 
 } // namespace
 
+std::string fixedText(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string percentText(double share) {
+    return fixedText(100.0 * share, 2) + " %";
+}
+
 std::vector<FigureRow> figureRows(const SessionRun& run, Language language) {
     const bool german = language == Language::German;
     const std::vector<PlayerFigures> figures = sessionFigures(run);
@@ -41,17 +41,17 @@ std::vector<FigureRow> figureRows(const SessionRun& run, Language language) {
         rows.push_back(row(std::string(german ? de : en), figures, cell));
     };
     add("Sitzungen", "Sessions", [](const PlayerFigures& f) { return std::to_string(f.sessions); });
-    add("Mittelwert", "Mean", [](const PlayerFigures& f) { return fixed(f.mean, 2); });
+    add("Mittelwert", "Mean", [](const PlayerFigures& f) { return fixedText(f.mean, 2); });
     add("Standardabweichung", "Standard deviation",
-        [](const PlayerFigures& f) { return fixed(f.standardDeviation, 2); });
+        [](const PlayerFigures& f) { return fixedText(f.standardDeviation, 2); });
     for (std::size_t i = 0; i < ResultPercentPoints.size(); ++i) {
         const std::string name = std::to_string(ResultPercentPoints[i]) + " %";
-        add(name, name, [i](const PlayerFigures& f) { return fixed(f.percentiles[i], 1); });
+        add(name, name, [i](const PlayerFigures& f) { return fixedText(f.percentiles[i], 1); });
     }
-    add("Ruiniert", "Ruined", [](const PlayerFigures& f) { return percent(f.ruinedShare); });
+    add("Ruiniert", "Ruined", [](const PlayerFigures& f) { return percentText(f.ruinedShare); });
     if (run.batch.goal) {
         add("Ziel erreicht", "Goal reached",
-            [](const PlayerFigures& f) { return percent(f.goalShare.value_or(0.0)); });
+            [](const PlayerFigures& f) { return percentText(f.goalShare.value_or(0.0)); });
     }
     std::set<int> messages;
     for (const PlayerFigures& f : figures) {
@@ -64,18 +64,18 @@ std::vector<FigureRow> figureRows(const SessionRun& run, Language language) {
         add("Gestoppt durch Meldung " + n, "Stopped by message " + n,
             [number](const PlayerFigures& f) {
                 const auto found = f.stopShares.find(number);
-                return percent(found == f.stopShares.end() ? 0.0 : found->second);
+                return percentText(found == f.stopShares.end() ? 0.0 : found->second);
             });
     }
     add("Einsatz je Coup", "Stake per coup",
-        [](const PlayerFigures& f) { return fixed(f.meanStakePerCoup, 3); });
+        [](const PlayerFigures& f) { return fixedText(f.meanStakePerCoup, 3); });
     add("Beobachteter Vorteil", "Observed edge",
-        [](const PlayerFigures& f) { return f.edge ? fixed(f.edge->edge, 5) : "-"; });
+        [](const PlayerFigures& f) { return f.edge ? fixedText(f.edge->edge, 5) : "-"; });
     add("95 %-Intervall", "95 % interval", [](const PlayerFigures& f) {
-        return f.edge ? fixed(f.edge->low, 5) + " … " + fixed(f.edge->high, 5) : "-";
+        return f.edge ? fixedText(f.edge->low, 5) + " … " + fixedText(f.edge->high, 5) : "-";
     });
     add("Erwartung des Tisches", "Table's expectation",
-        [](const PlayerFigures& f) { return fixed(f.expectation, 5); });
+        [](const PlayerFigures& f) { return fixedText(f.expectation, 5); });
     return rows;
 }
 

@@ -27,6 +27,10 @@ inline constexpr BilingualText SystemtestNoSystem{"Kein Spieler spielt ein Syste
                                                   "No player plays a system."};
 inline constexpr BilingualText SystemtestMarks{"Null, Ziel, Perzentile", "Zero, goal, percentiles"};
 
+// A figure with a fixed number of decimals, and a share as a percentage with two.
+std::string fixedText(double value, int decimals);
+std::string percentText(double share);
+
 struct FigureRow {
     std::string caption;
     std::vector<std::string> cells; // one per player
