@@ -117,7 +117,7 @@ TEST(SessionRunner, ACancelledRunKeepsTheSessionsFinishedInOrder) {
     std::atomic<bool> cancel{false};
     SessionRunControl control = threads(2);
     control.cancel = &cancel;
-    std::uint64_t started = 0;
+    std::atomic<std::uint64_t> started{0};
     const SessionGameFactory factory = [&, inner = games.factory()](Host& host,
                                                                     std::uint64_t seed) {
         if (++started == 5) {
