@@ -3,11 +3,13 @@
 #include "Analyse.h"
 #include "FileCommands.h"
 #include "Help.h"
+#include "Sessions.h"
 #include "Simulate.h"
 #include "game/Version.h"
 
-#include <ostream>
+#include <iostream>
 #include <span>
+#include <unistd.h>
 
 namespace quendra::cli {
 
@@ -27,6 +29,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::string& command = args[0];
     if (command == "simulate") {
         return runSimulate(rest, out, err);
+    }
+    if (command == "sessions") {
+        // Progress goes to a terminal only, never into a file or a pipe.
+        return runSessionsCommand(rest, out, err, &err == &std::cerr && isatty(STDERR_FILENO));
+    }
+    if (command == "merge") {
+        return runMerge(rest, out, err);
     }
     if (command == "analyse" || command == "analyze") {
         return runAnalyse(rest, out, err);

@@ -72,6 +72,9 @@ bool CliHost::askQuestion(const MessageBoxData& box) {
 }
 
 std::chrono::system_clock::time_point CliHost::now() const {
+    if (date_) {
+        return *date_ + std::chrono::hours{12};
+    }
     // The engine reads the calendar of the time point as it stands: the local reading is given
     // as if it were UTC.
     const auto current = std::chrono::system_clock::now();

@@ -5,6 +5,7 @@
 #include "game/Host.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace quendra::cli {
@@ -15,7 +16,10 @@ std::string messageLine(const MessageBoxData& box);
 
 class CliHost : public Host {
 public:
-    CliHost(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
+    // With a date the game sees noon of that day instead of the time of the clock.
+    CliHost(std::ostream& err, bool answerYes,
+            std::optional<std::chrono::sys_days> date = std::nullopt)
+        : err_(err), answerYes_(answerYes), date_(date) {}
 
     void showMessage(const MessageBoxData& box) override;
     bool askQuestion(const MessageBoxData& box) override;
@@ -29,6 +33,7 @@ public:
 private:
     std::ostream& err_;
     bool answerYes_;
+    std::optional<std::chrono::sys_days> date_;
     bool errorShown_ = false;
 };
 

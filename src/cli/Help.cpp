@@ -12,6 +12,8 @@ Commands:
   analyse    load permanence files for analysis and print their statistics
   count      print the coups of permanence files as the load menu counts them
   convert    convert a folder of Hamburg permanence files into load files
+  sessions   play many independent sessions and print the distribution of the results
+  merge      join the JSON results of parts of one sessions batch
 
   quendra-cli COMMAND --help   the options of a command
   quendra-cli --version        the program version
@@ -43,6 +45,8 @@ Every message box is one line on stderr: "error N: text", "question N: text", "i
   --coups N             play N coups (required without --load or --collect; 0: to the end of
                         the load files, where the game otherwise ends)
   --seed N              seed of the random generator
+  --date YYYY-MM-DD     the day the game sees instead of today (the ball starts in the
+                        pocket of the day's number)
   --lang L              de (default) or en
   --answer A            no (default) or yes: the answer to every question
   --json                the summary as one JSON object
@@ -89,6 +93,57 @@ converted, and a collect file lists the load files.
   --answer A        no (default) or yes: the answer to every question
   --home DIR        program folder
   --lang L          de (default) or en, for the messages
+)";
+
+const std::string_view SessionsHelp =
+    R"(usage: quendra-cli sessions --sessions N --seed S [options]
+
+Plays N independent super-short sessions, each from the start capital, and prints for every
+player the distribution of the results (capital at the end, the stake standing for the next coup
+included, less the start capital): mean, standard deviation and the 1/5/25/50/75/95/99 % points;
+the share of sessions in which the player was ruined (his capital below the stake his system was
+about to place), reached the goal, or was stopped by a system message (by number); the mean stake
+per coup; and the observed edge (result / turnover over all sessions) with its 95 % interval
+beside the table's -1/37 (French) or -2/38 (American). The zero rule of the even chances
+(Zerobehandlung, on by default) gives back part of their stakes, so even chances lose less than
+that while it is on.
+
+Session i is played with the seed derived from S and i alone, on one day (the ball starts in
+the pocket of the day's number): today when the run starts, or --date. So the figures are the
+same for any number of threads, and any session can be played again with `simulate --date D
+--seed` (the seed of every session is in --csv and in the JSON). Give parts of one batch that
+may run on different days the same --date. The year statistics are off. Progress (sessions
+done, rate, time left) goes to stderr when it is a terminal; the messages of the first session's
+set-up are shown once, and an error there ends the run.
+
+  --sessions N          the number of sessions (required)
+  --seed S              the seed of the batch (required)
+  --first K             the number of the first session (default 0): sessions K to K+N-1,
+                        so parts of one batch can run apart and be merged
+  --coups N             coups per session (required without --load or --collect; 0: to the
+                        end of the load files)
+  --goal AMOUNT         a capital to reach: the share of sessions in which it was reached
+  --threads T           worker threads (default: one per processor)
+  --date YYYY-MM-DD     the day the games see (default: today)
+  --csv FILE            one row per session and player: session, seed, player, result,
+                        turnover, minimum, maximum, coups, stop_message, ruined, goal
+  --json                the figures and every session's record as one JSON object
+  --system P=FILE, --players N, --capital N, --piece-value N, --table T, --set KEY=VALUE,
+  --load FILE, --follow FILE, --collect FILE, --start S, --lang L, --home DIR
+                        as for simulate
+)";
+
+const std::string_view MergeHelp =
+    R"(usage: quendra-cli merge [options] FILE...
+
+Joins the JSON results of `sessions --json` for parts of one batch (the same options and day
+apart from --first, --sessions, --threads, --csv and --home) into the result of the whole batch, exactly as
+one run over all its sessions prints it: the JSON keeps every session's record, so the
+percentiles are computed from all results, not estimated. The parts must cover one range of
+sessions without gaps or overlaps.
+
+  --json       the result as one JSON object (default: text)
+  --csv FILE   one row per session and player, as for sessions
 )";
 
 int reportUsage(std::ostream& err, std::string_view command, const UsageError& usage) {

@@ -1,5 +1,7 @@
 #include "JsonWriter.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -87,6 +89,25 @@ void JsonWriter::value(std::string_view text) {
 void JsonWriter::value(std::int64_t number) {
     separate();
     out_ << number;
+}
+
+void JsonWriter::value(double number) {
+    separate();
+    char text[32];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, number);
+    const bool written = std::isfinite(number) && error == std::errc();
+    out_ << (written ? std::string_view(text, static_cast<std::size_t>(end - text))
+                     : std::string_view("null"));
+}
+
+void JsonWriter::value(std::uint64_t number) {
+    separate();
+    out_ << number;
+}
+
+void JsonWriter::null() {
+    separate();
+    out_ << "null";
 }
 
 void JsonWriter::value(bool flag) {

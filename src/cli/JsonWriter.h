@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,12 +27,26 @@ public:
     void value(std::int64_t number);
     void value(int number) { value(static_cast<std::int64_t>(number)); }
     void value(bool flag);
+    // The shortest text that reads back as the same number.
+    void value(double number);
+    void value(std::uint64_t number);
+    void null();
 
     // key(name) followed by value(v).
     template <typename T>
     void field(std::string_view name, const T& v) {
         key(name);
         value(v);
+    }
+    // key(name) followed by the value, or by null when there is none.
+    template <typename T>
+    void field(std::string_view name, const std::optional<T>& v) {
+        key(name);
+        if (v) {
+            value(*v);
+        } else {
+            null();
+        }
     }
 
 private:

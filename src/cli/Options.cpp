@@ -159,6 +159,25 @@ std::optional<UsageError> settingOption(const RawOption& option,
     return std::nullopt;
 }
 
+// YYYY-MM-DD, a day of the calendar.
+std::optional<UsageError> dateOption(const RawOption& option,
+                                     std::optional<std::chrono::sys_days>& out) {
+    const std::string& v = option.value;
+    const bool shaped = v.size() == 10 && v[4] == '-' && v[7] == '-';
+    const auto year = shaped ? wholeNumber(v.substr(0, 4), 1900, 9999) : std::nullopt;
+    const auto month = shaped ? wholeNumber(v.substr(5, 2), 1, 12) : std::nullopt;
+    const auto day = shaped ? wholeNumber(v.substr(8, 2), 1, 31) : std::nullopt;
+    const std::chrono::year_month_day date{
+        std::chrono::year{static_cast<int>(year.value_or(0))},
+        std::chrono::month{static_cast<unsigned>(month.value_or(0))},
+        std::chrono::day{static_cast<unsigned>(day.value_or(0))}};
+    if (!year || !month || !day || !date.ok()) {
+        return badValue(option, "a date YYYY-MM-DD");
+    }
+    out = std::chrono::sys_days{date};
+    return std::nullopt;
+}
+
 bool digitsOnly(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -205,7 +224,7 @@ constexpr OptionDefinition SimulateOptionList[] = {
     {"--system", true, true},   {"--protocol", true, true},     {"--load", true, false},
     {"--follow", true, true},   {"--collect", true, false},     {"--start", true, false},
     {"--coups", true, false},   {"--seed", true, false},        {"--lang", true, false},
-    {"--answer", true, false},  {"--json", false, false},
+    {"--answer", true, false},  {"--json", false, false},       {"--date", true, false},
 };
 
 std::optional<UsageError> simulateOption(const RawOption& o, SimulateOptions& s) {
@@ -258,6 +277,8 @@ std::optional<UsageError> simulateOption(const RawOption& o, SimulateOptions& s)
         s.seed = seed;
     } else if (n == "--lang") {
         return languageOption(o, s.language);
+    } else if (n == "--date") {
+        return dateOption(o, s.date);
     } else if (n == "--answer") {
         return answerOption(o, s.answerYes);
     } else if (n == "--json") {
@@ -350,6 +371,78 @@ std::optional<UsageError> filesGiven(const CommandLine& line, std::vector<std::s
     return std::nullopt;
 }
 
+constexpr OptionDefinition SessionsOptionList[] = {
+    {"--home", true, false},     {"--table", true, false},       {"--players", true, false},
+    {"--capital", true, false},  {"--piece-value", true, false}, {"--set", true, true},
+    {"--system", true, true},    {"--load", true, false},        {"--follow", true, true},
+    {"--collect", true, false},  {"--start", true, false},       {"--coups", true, false},
+    {"--seed", true, false},     {"--lang", true, false},        {"--json", false, false},
+    {"--sessions", true, false}, {"--first", true, false},       {"--threads", true, false},
+    {"--goal", true, false},     {"--csv", true, false},         {"--date", true, false},
+};
+
+// The options that do not change what a session plays, or that the batch records apart (the
+// date).
+bool outsideSetup(std::string_view name) {
+    return name == "--sessions" || name == "--first" || name == "--threads" || name == "--csv" ||
+           name == "--json" || name == "--home" || name == "--date";
+}
+
+std::optional<UsageError> sessionsOption(const RawOption& o, SessionsOptions& s) {
+    const std::string& n = o.name;
+    if (!outsideSetup(n)) {
+        s.setup.push_back(o.value.empty() ? n : n + "=" + o.value);
+    }
+    if (n == "--sessions" || n == "--first") {
+        const auto value = wholeNumber(o.value, n == "--sessions" ? 1 : 0, HighestInt32 * 1000);
+        if (!value) {
+            return badValue(o,
+                            n == "--sessions" ? "a number of sessions from 1" : "a session number");
+        }
+        (n == "--sessions" ? s.sessions : s.first) = static_cast<std::uint64_t>(*value);
+    } else if (n == "--threads") {
+        return numberOption(o, 1, 1024, s.threads);
+    } else if (n == "--goal") {
+        const auto goal = wholeNumber(o.value, 1, HighestInt32);
+        if (!goal) {
+            return badValue(o, "a capital from 1 to " + std::to_string(HighestInt32));
+        }
+        s.goal = *goal;
+    } else if (n == "--csv") {
+        s.csv = o.value;
+    } else {
+        return simulateOption(o, s.game);
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> checkSessions(const CommandLine& line, SessionsOptions& s) {
+    if (auto error = checkSimulate(line, s.game)) {
+        return error;
+    }
+    if (s.sessions == 0) {
+        return UsageError{"--sessions is required"};
+    }
+    if (!s.game.seed) {
+        return UsageError{"--seed is required: it makes every session repeatable"};
+    }
+    return std::nullopt;
+}
+
+constexpr OptionDefinition MergeOptionList[] = {
+    {"--json", false, false},
+    {"--csv", true, false},
+};
+
+std::optional<UsageError> mergeOption(const RawOption& o, MergeOptions& m) {
+    if (o.name == "--csv") {
+        m.csv = o.value;
+    } else {
+        m.json = true;
+    }
+    return std::nullopt;
+}
+
 // Splits the arguments, applies every option, then lets `finish` take the positionals and check
 // the whole. --help skips the checks.
 template <typename Options, typename Apply, typename Finish>
@@ -404,6 +497,16 @@ Parsed<ConvertOptions> parseConvertOptions(std::span<const std::string> args) {
             c.folder = line.positionals.front();
             return std::nullopt;
         });
+}
+
+Parsed<SessionsOptions> parseSessionsOptions(std::span<const std::string> args) {
+    return parseWith<SessionsOptions>(args, SessionsOptionList, sessionsOption, checkSessions);
+}
+
+Parsed<MergeOptions> parseMergeOptions(std::span<const std::string> args) {
+    return parseWith<MergeOptions>(
+        args, MergeOptionList, mergeOption,
+        [](const CommandLine& line, MergeOptions& m) { return filesGiven(line, m.files); });
 }
 
 } // namespace quendra::cli

@@ -5,6 +5,7 @@
 #include "permanence/PermanenceState.h"
 #include "table/BetField.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -52,6 +53,8 @@ struct SimulateOptions {
     std::optional<StartChoice> start;
     std::optional<std::int64_t> coups; // none: to the end of the load files
     std::optional<std::uint64_t> seed;
+    // The day the game sees instead of today (the ball starts in the pocket of the day's number).
+    std::optional<std::chrono::sys_days> date;
     bool answerYes = false;
     bool json = false;
 };
@@ -84,9 +87,33 @@ struct ConvertOptions {
     bool answerYes = false;
 };
 
+// `sessions`: the options of `simulate` that set up a game (no protocols, no answers: every
+// question of a session is answered No), then the batch.
+struct SessionsOptions {
+    bool help = false;
+    SimulateOptions game;
+    std::uint64_t sessions = 0;
+    std::uint64_t first = 0;
+    std::optional<int> threads; // none: one per processor
+    std::optional<std::int64_t> goal;
+    std::optional<std::string> csv;
+    // The options that make one batch's sessions what they are, as given: everything but the
+    // range of sessions, the threads and the outputs.
+    std::vector<std::string> setup;
+};
+
+struct MergeOptions {
+    bool help = false;
+    bool json = false;
+    std::optional<std::string> csv;
+    std::vector<std::string> files;
+};
+
 Parsed<SimulateOptions> parseSimulateOptions(std::span<const std::string> args);
 Parsed<AnalyseOptions> parseAnalyseOptions(std::span<const std::string> args);
 Parsed<CountOptions> parseCountOptions(std::span<const std::string> args);
 Parsed<ConvertOptions> parseConvertOptions(std::span<const std::string> args);
+Parsed<SessionsOptions> parseSessionsOptions(std::span<const std::string> args);
+Parsed<MergeOptions> parseMergeOptions(std::span<const std::string> args);
 
 } // namespace quendra::cli

@@ -1,5 +1,8 @@
 #include "SimulateSetup.h"
 
+#include "SystemPlay.h"
+#include "game/GameCommands.h"
+#include "game/StartUp.h"
 #include "permanence/LoadMenu.h"
 #include "permanence/StartOptions.h"
 #include "settings/SettingsIo.h"
@@ -84,6 +87,14 @@ bool setUpLoadFiles(Game& game, const SimulateOptions& options) {
     }
     LaFileMenuOKClick(game, state.settings.ShortCup, state.settings.PauseAtLoadEnd);
     return !(options.load || options.collect) || state.permanence.load.HaLaAktiv;
+}
+
+bool setUpGame(Game& game, const SettingsStore& store, const SimulateOptions& options) {
+    if (!startGameWindow(game, store) || !setUpLoadFiles(game, options) || !StartGame(game)) {
+        return false;
+    }
+    activateSystems(game, options);
+    return true;
 }
 
 } // namespace quendra::cli

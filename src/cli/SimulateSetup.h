@@ -21,4 +21,8 @@ std::optional<UsageError> simulationSettings(const SimulateOptions& options,
 // the load the run asked for could not be made active (error 8 or 11 has been shown).
 bool setUpLoadFiles(Game& game, const SimulateOptions& options);
 
+// The whole set-up in the order a user follows: the settings, the load menu, Start, then the
+// system-play menu (offered once a game runs). False when the game could not be started.
+bool setUpGame(Game& game, const SettingsStore& store, const SimulateOptions& options);
+
 } // namespace quendra::cli

@@ -115,7 +115,7 @@ TEST(Cli, WrongUsageGivesExitCode2AndOneLineWithTheReason) {
 }
 
 TEST(Cli, EveryCommandHasItsHelp) {
-    for (std::string command : {"simulate", "analyse", "count", "convert"}) {
+    for (std::string command : {"simulate", "analyse", "count", "convert", "sessions", "merge"}) {
         CliRun r = runCli({command, "--help"});
         EXPECT_EQ(r.code, 0);
         EXPECT_EQ(r.out.rfind("usage: quendra-cli " + command, 0), 0u) << r.out;

@@ -37,6 +37,7 @@
 #include "statistics/TSpielerStat.h"
 #include "statistics/TStat1.h"
 #include "statistics/TStat2.h"
+#include "statistics/TSystemtest.h"
 #include "statistics/TTabelleTagperm.h"
 #include "systemplay/PlayerFileMenu.h"
 #include "systemplay/SystemEditing.h"
@@ -237,6 +238,7 @@ void MainWindow::connectCommands() {
         {"About1", &MainWindow::AboutClick},
         {"Drucker1", &MainWindow::Drucker1Click},
         {"Verlauf1", &MainWindow::Verlauf1Click},
+        {"Systemtest1", &MainWindow::Systemtest1Click},
     };
     for (const auto& [name, handler] : handlers) {
         connect(menu_->action(name), &QAction::triggered, this, handler);
@@ -612,6 +614,10 @@ void MainWindow::openStatisticsWindow(StatisticsMenuAction window, int tag) {
 
 void MainWindow::Verlauf1Click() {
     showStatistics<TSpielerStat>();
+}
+
+void MainWindow::Systemtest1Click() {
+    showStatistics<TSystemtest>();
 }
 
 void MainWindow::Drucker1Click() {

@@ -116,6 +116,7 @@ private:
     void Verlauf1Click();
     // The statistics windows beside the table and graph windows; the tag picks their source.
     void openStatisticsWindow(StatisticsMenuAction window, int tag);
+    void Systemtest1Click();
     // Shows a statistics window modally; the game pauses meanwhile.
     template <typename Window, typename... Arguments>
     void showStatistics(Arguments&&... arguments);

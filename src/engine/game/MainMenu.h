@@ -80,6 +80,8 @@ inline constexpr std::array MainMenuEntries{
                   "DynKesselverteilung1",
                   {"dyn. Kesselverteilung", "dyn. Wheeldistribution"},
                   ""},
+    MainMenuEntry{
+        MainMenuId::Statistik, "Systemtest1", {"Systemtest ...", "Systemtest ..."}, "", true},
 
     MainMenuEntry{MainMenuId::Analyse, "LadeADatei", {"Datei laden ...", "Load file..."}, ""},
     MainMenuEntry{MainMenuId::Analyse, "Dateiaddieren", {"Datei addieren ...", "Add file..."}, ""},
