@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary bytes as two permanence files loaded for analysis, the first
-// loaded afresh or added, then the second added; the first may be a list naming "B.INP".
+// loaded afresh or added, then the second added up to sixteen times; the first may be a list
+// naming "B.INP".
 #include "permanence/AnalysisLoader.h"
 #include "statistics/StatisticsStore.h"
 #include "support/FuzzSupport.h"
@@ -21,8 +22,8 @@ void requireCountsMatchHistory(const GameState& state) {
 
 } // namespace
 
-// Layout: byte 0 the table (bit 0) and whether the first file is added (bit 1); then "A.INP"
-// and, after a NUL byte, "B.INP".
+// Layout: byte 0 the table (bit 0), whether the first file is added (bit 1) and how often the
+// second is added after it (bits 2-5, plus one); then "A.INP" and, after a NUL byte, "B.INP".
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) {
         return 0;
@@ -35,7 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzGame g(table);
     loadAnalysis(g.game, firstFile, (data[0] & 2) != 0);
     requireCountsMatchHistory(g.game.state());
-    loadAnalysis(g.game, secondFile, true);
-    requireCountsMatchHistory(g.game.state());
+    // Adding the second file again and again reaches the history's limit with small inputs.
+    const int additions = 1 + ((data[0] >> 2) & 15);
+    for (int i = 0; i < additions; ++i) {
+        loadAnalysis(g.game, secondFile, true);
+        requireCountsMatchHistory(g.game.state());
+    }
     return 0;
 }
