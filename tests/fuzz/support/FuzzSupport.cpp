@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <system_error>
 #include <unistd.h>
 
 namespace quendra::fuzz {
@@ -17,10 +16,6 @@ const std::filesystem::path& scratchFolder() {
         auto path =
             std::filesystem::temp_directory_path() / ("quendra-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
-        std::atexit([] {
-            std::error_code error;
-            std::filesystem::remove_all(scratchFolder(), error);
-        });
         return path;
     }();
     return folder;

@@ -24,8 +24,10 @@ public:
     std::chrono::system_clock::time_point now() const override { return {}; }
 };
 
-// A folder of this process below the system's temporary folder, created on first use and reused
-// by every input; each file in it is rewritten for each input.
+// A folder of this process below the system's temporary folder (TMPDIR), created on first use
+// and reused by every input; each file in it is rewritten for each input. libFuzzer ends the
+// process without running exit handlers, so the folder stays: scripts/fuzz points TMPDIR at a
+// folder of its own that it removes.
 const std::filesystem::path& scratchFolder();
 // Writes the bytes to the named file of the scratch folder and returns its full name.
 std::filesystem::path writeScratchFile(std::string_view name, std::string_view bytes);
