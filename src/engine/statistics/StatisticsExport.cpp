@@ -179,11 +179,12 @@ std::string tabSeparatedText(const FollowNumbersWindow& window) {
 std::string tabSeparatedText(const ExtendedBetsWindow& window) {
     std::string text = window.caption + '\n';
     for (const FigureGrid& grid : window.grids) {
-        for (const auto& [heading, below] : ExtendedBetsHeadings) {
+        for (const auto& entry : ExtendedBetsHeadings) {
+            const auto& heading = entry.first;
             const auto placed =
                 std::find_if(window.headings.begin(), window.headings.end(),
-                             [heading](const PlacedText& h) { return h.name == heading; });
-            if (below == grid.name && placed != window.headings.end()) {
+                             [&heading](const PlacedText& h) { return h.name == heading; });
+            if (entry.second == grid.name && placed != window.headings.end()) {
                 text += placed->text + '\n';
             }
         }
