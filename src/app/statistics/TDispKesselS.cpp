@@ -36,6 +36,8 @@ constexpr QPoint DelayLabelAt{540, 420};
 constexpr QRect DelayRect{540, 440, 70, 24};
 // A label that would reach past the window's right edge moves left to end this far from it.
 constexpr int RightMargin = 8;
+// Below the analysis' line, which lies below the picture.
+constexpr int LineBottomMargin = 8;
 
 } // namespace
 
@@ -96,6 +98,7 @@ void TDispKesselS::buildControls() {
     connect(start_, &QPushButton::clicked, this, &TDispKesselS::DynStartBuClick);
     connect(timer_, &QTimer::timeout, this, &TDispKesselS::StartDynTimer);
     connect(delay_, &QComboBox::currentTextChanged, this, &TDispKesselS::DynTimerChange);
+    line_ = makeAnalysisLine(this, source_);
 }
 
 const WheelPicture& TDispKesselS::picture() const {
@@ -142,6 +145,13 @@ void TDispKesselS::FormShow() {
     }
     fillLabels();
     showFigures();
+    const int lineHeight =
+        showAnalysisLine(line_, state, WheelDistributionClient.width - 2 * WindowMargin);
+    if (line_) {
+        line_->move(WindowMargin, WheelDistributionClient.height);
+        setFixedSize(WheelDistributionClient.width,
+                     WheelDistributionClient.height + lineHeight + LineBottomMargin);
+    }
 }
 
 QLabel* TDispKesselS::label(const PlacedText& placed) {
@@ -238,8 +248,8 @@ int TDispKesselS::print(QPrinter& printer) {
             button->hide();
         }
     }
-    const int pages = printBands(printer, printHeader(game_, windowTitle().toStdString()),
-                                 {widgetBand(this, rect())});
+    const int pages = printBands(printer, printHeader(game_, windowTitle().toStdString(), source_),
+                                 {widgetBand(this, view_->geometry())});
     for (QWidget* button : shown) {
         button->show();
     }
