@@ -37,8 +37,8 @@ constexpr BilingualText FilesWord{" Dateien: ", " files: "};
 constexpr BilingualText FileRangeWord{" bis ", " to "};
 constexpr BilingualText InfoWord{"Info: ", "Info: "};
 constexpr BilingualText NoCoupsText{"keine Coups", "no coups"};
-constexpr BilingualText OneDaySeparatorText{"1 Tagestrenner", "1 day separator"};
-constexpr BilingualText DaySeparatorsWord{" Tagestrenner", " day separators"};
+constexpr BilingualText OneDaySeparatorText{"1 Tageswechsel", "1 day separator"};
+constexpr BilingualText DaySeparatorsWord{" Tageswechsel", " day separators"};
 
 // 32000 as "32.000" in German and "32,000" in English.
 std::string groupedNumber(int value, Language language) {

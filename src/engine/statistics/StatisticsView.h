@@ -43,7 +43,7 @@ std::string analysisWindowCaption(const AnalysisBookkeeping& analysis, Language 
 // What a window of analysis figures counts, for the line below its figures and the header of its
 // printout: the file, or the number of files with the first and the last, the info line of the
 // file read last, and the coups counted with their thousands grouped (German
-// "3 Dateien: A.INP bis C.INP  ·  Info: Tisch 1  ·  Coups 1–32.000 (2 Tagestrenner)"). The
+// "3 Dateien: A.INP bis C.INP  ·  Info: Tisch 1  ·  Coups 1–32.000 (2 Tageswechsel)"). The
 // captions cannot say all of it: they name either the files or the info line.
 std::string analysisDescription(const AnalysisBookkeeping& analysis, const StatisticsStore& store,
                                 Language language);

@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(analysis(window).FirstAnalysisFile, std::string("T1.INP"));
         QCOMPARE(analysis(window).LastAnalysisFile, std::string("T2.INP"));
         const QString line =
-            "2 Dateien: T1.INP bis T2.INP  ·  Info: Tisch 2  ·  Coups 1–23 (1 Tagestrenner)";
+            "2 Dateien: T1.INP bis T2.INP  ·  Info: Tisch 2  ·  Coups 1–23 (1 Tageswechsel)";
         QCOMPARE(open(window, "Wieoft3").line, line);
 
         for (const char* entry : {"LadeADatei", "Dateiaddieren"}) {
