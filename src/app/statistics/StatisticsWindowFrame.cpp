@@ -2,8 +2,11 @@
 #include "statistics/StatisticsWindowFrame.h"
 
 #include "common/AppText.h"
+#include "statistics/StatisticsExport.h"
 
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <algorithm>
 
@@ -63,6 +66,11 @@ QRect placeAnalysisLineBelow(QLabel* line, const GameState& state, const QRect& 
     showAnalysisLine(line, state, figures.width());
     line->move(figures.left(), figures.bottom() + 1 + WindowMargin);
     return figures.united(line->geometry());
+}
+
+void putOnClipboard(const std::string& text, const GameState& state, StatisticsSource source) {
+    QGuiApplication::clipboard()->setText(qText(withAnalysisDescription(
+        text, source, state.permanence.analysis, state.statistics, state.language())));
 }
 
 } // namespace quendra::app

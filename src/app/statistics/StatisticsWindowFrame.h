@@ -39,4 +39,7 @@ int showAnalysisLine(QLabel* line, const GameState& state, int width);
 // Shows the line below `figures`, as wide as they are, and returns the figures with the line.
 QRect placeAnalysisLineBelow(QLabel* line, const GameState& state, const QRect& figures);
 
+// Puts a window's figures as text on the clipboard; the analysis' say what they count.
+void putOnClipboard(const std::string& text, const GameState& state, StatisticsSource source);
+
 } // namespace quendra::app

@@ -7,9 +7,7 @@
 #include "statistics/StatisticsWindowFrame.h"
 #include "statistics/WheelDistributionView.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -258,9 +256,10 @@ int TDispKesselS::print(QPrinter& printer) {
 
 void TDispKesselS::copyFigures() {
     const GameState& state = game_.state();
-    QGuiApplication::clipboard()->setText(qText(
-        tabSeparatedText(windowTitle().toStdString(), view_->picture(),
-                         sourceCounters(state.statistics, source_)[TotalSlot], state.language())));
+    putOnClipboard(tabSeparatedText(windowTitle().toStdString(), view_->picture(),
+                                    sourceCounters(state.statistics, source_)[TotalSlot],
+                                    state.language()),
+                   state, source_);
 }
 
 } // namespace quendra::app

@@ -7,8 +7,6 @@
 #include "statistics/StatisticsWindowFrame.h"
 #include "statistics/TextGridView.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <algorithm>
 
@@ -108,7 +106,7 @@ int TForm_FolgeZahlen::print(QPrinter& printer) {
 }
 
 void TForm_FolgeZahlen::copyFollowNumbers() {
-    QGuiApplication::clipboard()->setText(qText(tabSeparatedText(window_)));
+    putOnClipboard(tabSeparatedText(window_), game_.state(), source_);
 }
 
 } // namespace quendra::app

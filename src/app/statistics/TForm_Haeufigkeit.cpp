@@ -7,8 +7,6 @@
 #include "statistics/StatisticsWindowFrame.h"
 #include "statistics/TextGridView.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <algorithm>
 
@@ -86,7 +84,7 @@ int TForm_Haeufigkeit::print(QPrinter& printer) {
 }
 
 void TForm_Haeufigkeit::copyRanking() {
-    QGuiApplication::clipboard()->setText(qText(tabSeparatedText(ranking_)));
+    putOnClipboard(tabSeparatedText(ranking_), game_.state(), source_);
 }
 
 } // namespace quendra::app

@@ -8,8 +8,6 @@
 #include "statistics/StatisticsPrint.h"
 #include "statistics/StatisticsWindowFrame.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -180,8 +178,8 @@ QList<QRect> TStat2::sectionRects() const {
 }
 
 void TStat2::copyTable() {
-    QGuiApplication::clipboard()->setText(
-        qText(tabSeparatedText(table_, game_.state().language())));
+    putOnClipboard(tabSeparatedText(table_, game_.state().language()), game_.state(),
+                   viewSource(view_));
 }
 
 } // namespace quendra::app

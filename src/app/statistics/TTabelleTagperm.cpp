@@ -7,8 +7,6 @@
 #include "statistics/StatisticsMenu.h"
 #include "statistics/StatisticsWindowFrame.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QScreen>
@@ -119,7 +117,7 @@ int TTabelleTagperm::print(QPrinter& printer) {
 }
 
 void TTabelleTagperm::copyEntries() {
-    QGuiApplication::clipboard()->setText(qText(tabSeparatedText(caption_, view_->blocks())));
+    putOnClipboard(tabSeparatedText(caption_, view_->blocks()), game_.state(), source_);
 }
 
 } // namespace quendra::app

@@ -12,10 +12,12 @@
 #include "statistics/TStat2.h"
 #include "statistics/TextGridView.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
 #include <functional>
 #include <numeric>
 
@@ -221,6 +223,9 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(home.filePath("analysis.pdf"));
         QCOMPARE(table.print(printer), 1);
+        // So does the copied table.
+        QTest::mouseClick(table.findChild<QPushButton*>("Kopieren_Tab_Button"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text().section('\n', 1, 1), line);
         table.close();
 
         window.game().state().settings.Language = 1;
