@@ -2,7 +2,7 @@
 // coup, against the bets and results worked out by hand from what its header says; each already
 // normalised, so the pre-check leaves it as it is; and each quiet over 1,000 random coups.
 #include "support/SystemPlayGame.h"
-#include "systemplay/SystemPrecheck.h"
+#include "support/SystemTrial.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -166,24 +166,16 @@ TEST(ExampleSystems, EachIsNormalisedAndRuns1000RandomCoupsWithoutAnyMessage) {
     for (const char* name :
          {"MARTINGALE", "DALEMBERT", "FIBONACCI", "DOZENS", "NEIGHBOURS", "DAYRESET"}) {
         SCOPED_TRACE(name);
-        const std::string file = std::string(name) + ".SYF";
-        const std::string text = testing::readFile(Examples / file);
-        const PrecheckResult check = precheckSystemText(text);
-        EXPECT_EQ(check.error, SystemFileError::None) << "line " << check.line;
-        EXPECT_FALSE(check.changed);
-
+        const std::string text = testing::readFile(Examples / (std::string(name) + ".SYF"));
         SystemPlayGame g;
-        const std::string system = g.writeSystem(file, text);
-        g.activate(1, system);
-        bool placedBets = false;
-        for (int coup = 0; coup < 1000 && g.host.messages.empty(); ++coup) {
-            g.coup();
-            placedBets = placedBets || g.player(1).BetSum > 0;
-        }
-        EXPECT_TRUE(placedBets);
-        EXPECT_TRUE(g.host.messages.empty()) << "first box: " << g.host.messages.front().text;
-        EXPECT_TRUE(g.player(1).sys.SystemActive);
-        EXPECT_EQ(testing::readFile(system), text) << "the run left the file as it was";
+        const testing::SystemTrial trial =
+            testing::trySystem(g, std::string(name) + ".SYF", text, 1000);
+        EXPECT_EQ(trial.check.error, SystemFileError::None) << "line " << trial.check.line;
+        EXPECT_FALSE(trial.check.changed);
+        EXPECT_TRUE(trial.placedBets);
+        EXPECT_TRUE(trial.boxes.empty()) << "first box: " << trial.boxes.front().text;
+        EXPECT_TRUE(trial.stillActive);
+        EXPECT_EQ(trial.fileAfter, text) << "the run left the file as it was";
     }
 }
 

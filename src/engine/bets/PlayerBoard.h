@@ -4,6 +4,7 @@
 #include "table/BetField.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace quendra {
@@ -18,12 +19,22 @@ struct FieldBet {
     std::int32_t hiddenAmount = 0;
 };
 
+// Every walk over the board visits only the fields that were ever handed out for writing since
+// they were last found empty, in catalogue order. An empty field (nothing placed, staying or
+// hidden) is one every walk passes over anyway, so skipping the untouched ones changes nothing
+// but the time a coup takes: a player's board has some 400 fields and a coup uses a handful.
 class PlayerBoard {
 public:
-    FieldBet& at(BetField field) { return fields_[kindSlot(field.kind)][field.index]; }
+    FieldBet& at(BetField field) {
+        touched_[kindSlot(field.kind)] |= bit(field.index);
+        return fields_[kindSlot(field.kind)][field.index];
+    }
     const FieldBet& at(BetField field) const { return fields_[kindSlot(field.kind)][field.index]; }
 
-    void clear() { fields_ = {}; }
+    void clear() {
+        fields_ = {};
+        touched_ = {};
+    }
 
     // The stakes on the table: the sum of the placed amounts.
     std::int64_t stakeOnTable() const;
@@ -32,32 +43,49 @@ public:
     bool anyPlaced() const;
     bool anyHidden() const;
 
-    // Calls fn(field, bet) for every field of every kind, in catalogue order.
+    // Calls fn(field, bet) for every field of every kind that is not empty, in catalogue order
+    // (and for some empty ones: fn must pass over an empty field without changing it).
     template <typename Fn>
     void forEach(Fn&& fn) {
-        for (int k = 0; k < BetKindCount; ++k) {
-            const auto kind = static_cast<BetKind>(k);
-            for (int i = firstIndex(kind), last = lastIndex(kind); i <= last; ++i) {
-                fn(BetField{kind, i}, fields_[k][i]);
+        walk(*this, [&](BetField field, FieldBet& bet) {
+            fn(field, bet);
+            if (isEmpty(bet)) {
+                touched_[kindSlot(field.kind)] &= ~bit(field.index);
             }
-        }
+        });
     }
     template <typename Fn>
     void forEach(Fn&& fn) const {
-        for (int k = 0; k < BetKindCount; ++k) {
-            const auto kind = static_cast<BetKind>(k);
-            for (int i = firstIndex(kind), last = lastIndex(kind); i <= last; ++i) {
-                fn(BetField{kind, i}, fields_[k][i]);
-            }
-        }
+        walk(*this, fn);
     }
 
 private:
     // Index 0..63 covers every kind's index range (plein 0-37, cheval 1-63, ...).
     static constexpr int SlotsPerKind = 64;
     static constexpr int kindSlot(BetKind kind) { return static_cast<int>(kind); }
+    static constexpr std::uint64_t bit(int index) { return std::uint64_t{1} << index; }
+    static bool isEmpty(const FieldBet& bet) {
+        return !bet.placed && !bet.stays && bet.amount == 0 && bet.hiddenAmount == 0;
+    }
+    // Per kind, the bits of its own index range.
+    static const std::array<std::uint64_t, BetKindCount>& kindMasks();
+
+    template <typename Board, typename Fn>
+    static void walk(Board& board, Fn&& fn) {
+        const auto& masks = kindMasks();
+        for (int k = 0; k < BetKindCount; ++k) {
+            std::uint64_t touched = board.touched_[k] & masks[k];
+            while (touched != 0) {
+                const int i = std::countr_zero(touched);
+                touched &= touched - 1;
+                fn(BetField{static_cast<BetKind>(k), i}, board.fields_[k][i]);
+            }
+        }
+    }
 
     std::array<std::array<FieldBet, SlotsPerKind>, BetKindCount> fields_{};
+    // Per kind, a bit for every field handed out by at() and not found empty since.
+    std::array<std::uint64_t, BetKindCount> touched_{};
 };
 
 } // namespace quendra

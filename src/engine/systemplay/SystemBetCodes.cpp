@@ -65,8 +65,13 @@ int finaleOf(int number) {
 } // namespace
 
 std::optional<BetCode> betCodeFromText(std::string_view code) {
-    const auto found = std::find_if(Codes.begin(), Codes.end(),
-                                    [code](const CodeRow& row) { return row.text == code; });
+    // Two letters each, compared directly: every bet item of every coup is looked up here.
+    if (code.size() != 2) {
+        return std::nullopt;
+    }
+    const auto found = std::find_if(Codes.begin(), Codes.end(), [code](const CodeRow& row) {
+        return row.text[0] == code[0] && row.text[1] == code[1];
+    });
     return found == Codes.end() ? std::nullopt : std::optional<BetCode>(found->code);
 }
 

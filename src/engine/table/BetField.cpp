@@ -270,8 +270,13 @@ std::string_view kindCode(BetKind kind) {
 }
 
 std::optional<BetKind> kindFromCode(std::string_view code) {
+    // Every code has two letters; comparing them directly keeps this off the string library,
+    // since every chip placed is looked up here.
+    if (code.size() != 2) {
+        return std::nullopt;
+    }
     for (std::size_t k = 0; k < KindTable.size(); ++k) {
-        if (KindTable[k].code == code) {
+        if (KindTable[k].code[0] == code[0] && KindTable[k].code[1] == code[1]) {
             return static_cast<BetKind>(k);
         }
     }
