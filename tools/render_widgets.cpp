@@ -1,6 +1,8 @@
 // Renders the playing surface as the player sees it — the board with the chips of four players
-// on both tables, the wheel during a ball run, the permanence strip and the number dialogs — as
-// PNG files into the folder given, for looking at them. Run with QT_QPA_PLATFORM=offscreen.
+// on both tables, the wheel during a ball run, the permanence strip and the number dialogs — and
+// the statistics windows as PNG files into the folder given, for looking at them. The analysis'
+// windows show the permanence file given as the second argument, or a record made up here. Run
+// with QT_QPA_PLATFORM=offscreen.
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
 #include "game/Random.h"
@@ -11,6 +13,7 @@
 #include "main/TSelectNumber.h"
 #include "main/WheelView.h"
 #include "options/TOptionen.h"
+#include "permanence/AnalysisLoader.h"
 #include "permanence/LoadMenu.h"
 #include "permanence/StartOptions.h"
 #include "permanence/TLademenu.h"
@@ -22,6 +25,8 @@
 #include "statistics/TErw_Setzung.h"
 #include "statistics/TForm_FolgeZahlen.h"
 #include "statistics/TForm_Haeufigkeit.h"
+#include "statistics/TStat1.h"
+#include "statistics/TStat2.h"
 #include "statistics/TTabelleTagperm.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
@@ -333,6 +338,53 @@ bool renderStatistics(TableType type, const QString& folder) {
            save(day, folder, "daypermanence" + suffix);
 }
 
+// A record of 3000 coups over three days with its caption, for want of a real one.
+QString madeUpRecord(const QString& folder) {
+    const QString name = QDir(folder).filePath("MADEUP.INP");
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    file.write("Spielbank Musterstadt, Tisch 2, 1. bis 3. M\xe4rz\r\n");
+    Random random(5);
+    for (int coup = 1; coup <= 3000; ++coup) {
+        file.write(QByteArray::number(random.below(37)) + (coup % 6 == 0 ? "\r\n" : " "));
+        if (coup % 1000 == 0 && coup < 3000) {
+            file.write("--\r\n");
+        }
+    }
+    return name;
+}
+
+// Every window of the analysis' figures on the record, French table.
+bool renderAnalysis(Language language, const QString& record, const QString& folder) {
+    ShotHost host;
+    Game game(host, 1);
+    setUp(game, TableType::French);
+    game.state().settings.Language = languageIndex(language);
+    loadAnalysis(game, record.toStdString(), false);
+    const QString suffix = language == Language::German ? "_german" : "_english";
+    const auto shot = [&folder, &suffix](QWidget& window, const QString& name) {
+        window.show();
+        return save(window, folder, "analysis_" + name + suffix);
+    };
+    app::TStat2 table(game, HowOftenView::AnalysisHowOften);
+    bool ok = shot(table, "table");
+    for (int tag = 21; tag <= 25; ++tag) {
+        app::TStat1 graph(game, *graphKindFromTag(tag));
+        ok = ok && shot(graph, QString("graph%1").arg(tag));
+    }
+    app::TForm_Haeufigkeit frequency(game, StatisticsSource::Analysis);
+    app::TForm_FolgeZahlen follow(game, StatisticsSource::Analysis);
+    app::TDispKesselS wheel(game, StatisticsSource::Analysis, false);
+    app::TDispKesselS replay(game, StatisticsSource::Analysis, true);
+    app::TTabelleTagperm day(game, StatisticsSource::Analysis);
+    day.setWindowState(Qt::WindowNoState);
+    day.resize(1000, 560);
+    return ok && shot(frequency, "frequency") && shot(follow, "follownumbers") &&
+           shot(wheel, "wheel") && shot(replay, "wheelreplay") && shot(day, "daypermanence");
+}
+
 bool renderTournament(const QString& folder) {
     app::TRoulette_Turnier rules;
     const LocalDateTime end{2003, 10, 20, 21, 5, 0};
@@ -346,12 +398,13 @@ bool renderTournament(const QString& folder) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: render_widgets <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: render_widgets <output folder> [<permanence file>]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
+    const QString record = argc == 3 ? QString::fromLocal8Bit(argv[2]) : madeUpRecord(folder);
     const bool ok =
         renderBoard(TableType::French, folder) && renderBoard(TableType::American, folder) &&
         renderHighlights(TableType::French, folder) &&
@@ -362,6 +415,8 @@ int main(int argc, char** argv) {
         renderOptions(Language::English, folder) && renderLoadMenu(Language::German, folder) &&
         renderLoadMenu(Language::English, folder) && renderTournament(folder) &&
         renderStatistics(TableType::French, folder) &&
-        renderStatistics(TableType::American, folder);
+        renderStatistics(TableType::American, folder) &&
+        renderAnalysis(Language::German, record, folder) &&
+        renderAnalysis(Language::English, record, folder);
     return ok ? 0 : 1;
 }

@@ -53,12 +53,22 @@ TEST(MainMenu, TheAnalysisEntriesWaitForALoadedFile) {
     CommandState commands = commandState(state);
     EXPECT_FALSE(menuEntryState(commands, "LadeADatei").checked);
     EXPECT_FALSE(menuEntryState(commands, "AStatistik1").enabled);
+    // The analysis' submenu entries follow "Statistik" of the analysis menu, the game's stay.
+    const char* const analysisLeaves[] = {"Wieoft3", "AFolgezahlen1", "Diagramm25",
+                                          "ADynKesselverteilung1"};
+    for (const char* name : analysisLeaves) {
+        EXPECT_FALSE(statisticsMenuEntryState(commands, name).enabled) << name;
+    }
+    EXPECT_TRUE(statisticsMenuEntryState(commands, "Diagramm15").enabled);
     state.permanence.analysis.LadeADateiChecked = true;
     state.permanence.analysis.analysisEntriesEnabled = true;
     commands = commandState(state);
     EXPECT_TRUE(menuEntryState(commands, "LadeADatei").checked);
     for (const char* name : {"Dateiaddieren", "APermanenz1", "AStatistik1"}) {
         EXPECT_TRUE(menuEntryState(commands, name).enabled) << name;
+    }
+    for (const char* name : analysisLeaves) {
+        EXPECT_TRUE(statisticsMenuEntryState(commands, name).enabled) << name;
     }
 }
 

@@ -1,6 +1,7 @@
 // Loading permanence files for analysis: the strict syntax and its errors, load versus add,
 // the bookkeeping and the recount, lists of files and the 32000-entry limit.
 #include "permanence/AnalysisLoader.h"
+#include "permanence/AnalysisMenu.h"
 #include "statistics/StatisticsStore.h"
 #include "support/PermanenceGame.h"
 #include "text/FileLine.h"
@@ -251,6 +252,38 @@ TEST(PermanenceAnalysis, AFileOfExactly32000EntriesNeedsNoWarning) {
     EXPECT_TRUE(g.host.messages.empty());
     EXPECT_EQ(g.counts()[TotalSlot], 16000);
     EXPECT_EQ(g.state().statistics.AnalysisSeparatorCount, 16000);
+}
+
+// The menu entries: the game pauses while the dialog is open and the file is read; a cancelled
+// dialog leaves the analysis as it was, and the app hears of the loading only for a chosen file.
+TEST(PermanenceAnalysis, TheMenuEntriesLoadTheChosenFileWithTheGamePaused) {
+    AnalysisGame g;
+    g.state().phase = TextKind::gkMakeBet;
+    g.load(g.write("A.INP", "1\r\n"));
+    const auto b = g.write("B.INP", "2\r\n");
+    std::vector<TextKind> phases;
+    int loadings = 0;
+    const auto choice = [&](std::optional<std::filesystem::path> file) {
+        return AnalysisFileChoice{[&phases, &g, file] {
+                                      phases.push_back(g.state().phase);
+                                      return file;
+                                  },
+                                  [&loadings] { ++loadings; }};
+    };
+    LadeADateiClick(g.game, choice(std::nullopt));
+    DateiaddierenClick(g.game, choice(std::nullopt));
+    EXPECT_EQ(g.history(), std::vector<std::uint8_t>{1});
+    EXPECT_EQ(loadings, 0);
+    DateiaddierenClick(g.game, choice(b));
+    EXPECT_EQ(g.history(), (std::vector<std::uint8_t>{1, 52}));
+    EXPECT_EQ(g.analysis().AnalysisFileCount, 2);
+    LadeADateiClick(g.game, choice(b));
+    EXPECT_EQ(g.history(), std::vector<std::uint8_t>{52});
+    EXPECT_EQ(g.analysis().AnalysisFileCount, 1);
+    EXPECT_EQ(loadings, 2);
+    EXPECT_EQ(phases, std::vector<TextKind>(4, TextKind::gkPause));
+    EXPECT_EQ(g.state().phase, TextKind::gkMakeBet);
+    EXPECT_EQ(analysisFileFolder(g.state()), g.state().ProgramFolder / "SYSIN");
 }
 
 } // namespace

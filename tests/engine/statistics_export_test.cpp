@@ -195,6 +195,24 @@ bool isMainMenuEntry(std::string_view name) {
 }
 
 // Every graph kind and table view is reachable exactly once, below an entry that exists.
+TEST(AnalysisCopy, TheDescriptionFollowsTheCaptionLine) {
+    AnalysisBookkeeping analysis;
+    analysis.AnalysisFileCount = 1;
+    analysis.LastAnalysisFile = "T1.INP";
+    StatisticsStore store;
+    store.AnalysisHowOften[TotalSlot] = 12;
+    const std::string line = "Datei: T1.INP  ·  Coups 1–12";
+    EXPECT_EQ(withAnalysisDescription("Caption\n1\t2\n", StatisticsSource::Analysis, analysis,
+                                      store, Language::German),
+              "Caption\n" + line + "\n1\t2\n");
+    EXPECT_EQ(withAnalysisDescription("Caption", StatisticsSource::Analysis, analysis, store,
+                                      Language::German),
+              "Caption\n" + line + "\n");
+    EXPECT_EQ(withAnalysisDescription("Caption\n1\n", StatisticsSource::Game, analysis, store,
+                                      Language::German),
+              "Caption\n1\n");
+}
+
 TEST(StatisticsMenu, ReachesEveryViewAndGraphKindOnceBelowExistingEntries) {
     std::set<std::string_view> names;
     std::multiset<int> kinds;

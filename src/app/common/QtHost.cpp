@@ -1,10 +1,12 @@
 #include "common/QtHost.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -29,6 +31,26 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box waits for the user: it shows the arrow even while the program is busy behind it.
+class ArrowOverBox {
+public:
+    ArrowOverBox() : busy_(QGuiApplication::overrideCursor() != nullptr) {
+        if (busy_) {
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        }
+    }
+    ~ArrowOverBox() {
+        if (busy_) {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+    ArrowOverBox(const ArrowOverBox&) = delete;
+    ArrowOverBox& operator=(const ArrowOverBox&) = delete;
+
+private:
+    bool busy_;
+};
+
 } // namespace
 
 QString boxText(const std::string& text) {
@@ -42,6 +64,7 @@ QtHost::QtHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 void QtHost::showMessage(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), QMessageBox::Ok,
                         dialogParent_);
+    const ArrowOverBox arrow;
     message.exec();
 }
 
@@ -52,6 +75,7 @@ bool QtHost::askQuestion(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), yes | no,
                         dialogParent_);
     message.setDefaultButton(box.defaultNo ? no : yes);
+    const ArrowOverBox arrow;
     return message.exec() == yes;
 }
 

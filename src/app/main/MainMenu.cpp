@@ -91,6 +91,10 @@ void MainMenu::apply(const CommandState& commands) {
             separator->setVisible(state.visible);
         }
     }
+    for (const StatisticsMenuEntry& entry : StatisticsMenuEntries) {
+        actions_.value(name(entry.objectName))
+            ->setEnabled(statisticsMenuEntryState(commands, entry.objectName).enabled);
+    }
 }
 
 void MainMenu::showPlayerFiles(const GameState& state) {

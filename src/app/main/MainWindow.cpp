@@ -24,6 +24,7 @@
 #include "main/Tstart_bildschirm.h"
 #include "main/WheelView.h"
 #include "options/TOptionen.h"
+#include "permanence/AnalysisEntries.h"
 #include "permanence/TLademenu.h"
 #include "permanence/YearFile.h"
 #include "settings/SettingsIo.h"
@@ -132,6 +133,7 @@ MainWindow::MainWindow(SettingsStore& store, const std::filesystem::path& progra
     initialiseGameState(game_.state(), programFolder);
     installSystemPlay(game_);
     menu_ = new MainMenu(menuBar());
+    analysisEntries_ = std::make_unique<AnalysisEntries>(game_, this);
     auto* central = new QWidget(this);
     central->setObjectName("centralWidget");
     setCentralWidget(central);
@@ -222,6 +224,8 @@ void MainWindow::connectCommands() {
         {"Start1", &MainWindow::Start1Click},
         {"Optionen1", &MainWindow::Optionen1Click},
         {"Ladefile1", &MainWindow::Ladefile1Click},
+        {"LadeADatei", &MainWindow::LadeADateiClick},
+        {"Dateiaddieren", &MainWindow::DateiaddierenClick},
         {"SpielEnde1", &MainWindow::SpielEnde1Click},
         {"Pause", &MainWindow::PauseClick},
         {"Turnierspielstarten1", &MainWindow::Turnierspielstarten1Click},
@@ -536,6 +540,14 @@ void MainWindow::Ladefile1Click() {
         TLademenu menu(game_, this);
         menu.exec();
     });
+}
+
+void MainWindow::LadeADateiClick() {
+    command([this] { analysisEntries_->LadeADateiClick(); });
+}
+
+void MainWindow::DateiaddierenClick() {
+    command([this] { analysisEntries_->DateiaddierenClick(); });
 }
 
 void MainWindow::SpielEnde1Click() {

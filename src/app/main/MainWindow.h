@@ -26,6 +26,7 @@ class SettingsStore;
 
 namespace quendra::app {
 
+class AnalysisEntries;
 class BoardView;
 class InfoPanelWidget;
 class MainMenu;
@@ -44,6 +45,8 @@ public:
 
     Game& game() { return game_; }
     QtHost& host() { return host_; }
+    // "Datei laden ..." and "Datei addieren ..."; a test replaces their file dialog.
+    AnalysisEntries& analysisEntries() { return *analysisEntries_; }
     // False until the start-up has loaded the settings and the table.
     bool started() const { return started_; }
     // Shows the start screen at start-up unless the settings switch it off; a test turns it off.
@@ -96,6 +99,8 @@ private:
     void Start1Click();
     void Optionen1Click();
     void Ladefile1Click();
+    void LadeADateiClick();
+    void DateiaddierenClick();
     void SpielEnde1Click();
     void PauseClick();
     void Replay1Click();
@@ -125,6 +130,7 @@ private:
     QtHost host_;
     Game game_;
     MainMenu* menu_ = nullptr;
+    std::unique_ptr<AnalysisEntries> analysisEntries_;
     BoardView* board_ = nullptr;
     WheelView* wheel_ = nullptr;
     PermanenceStrip* strip_ = nullptr;

@@ -2,6 +2,7 @@
 #include "permanence/TLademenu.h"
 
 #include "common/AppText.h"
+#include "common/FileDialogs.h"
 #include "permanence/LoadMenu.h"
 #include "permanence/LoadMenuTexts.h"
 #include "permanence/LoadSet.h"
@@ -9,7 +10,6 @@
 #include "permanence/StartOptions.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,24 +34,7 @@ constexpr int NumberFieldWidth = 72;
 constexpr int NumberFieldLength = 15;
 
 QString runFileDialog(QWidget* parent, const LoadFileRequest& request) {
-    QFileDialog dialog(parent);
-    dialog.setObjectName("HLadeopenfile");
-    dialog.setNameFilters(request.filters);
-    dialog.selectNameFilter(request.filters.value(request.selectedFilter));
-    dialog.setDirectory(request.folder);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-QStringList loadFileFilters() {
-    QStringList filters;
-    for (const FileDialogFilter& filter : LoadFileFilters) {
-        filters << QString("%1 (%2)").arg(qText(filter.name), qText(filter.pattern));
-    }
-    return filters;
+    return chooseExistingFile(parent, "HLadeopenfile", request);
 }
 
 // Only a changed text is set: setting it moves the cursor and ends a selection.
@@ -376,7 +359,7 @@ void TLademenu::handle(Rule&& rule) {
 QString TLademenu::chooseLoadFile(std::size_t filter) {
     LoadFileRequest request;
     request.folder = QString::fromStdString(loadFileFolder(game_.state()).string());
-    request.filters = loadFileFilters();
+    request.filters = fileDialogFilters(LoadFileFilters);
     request.selectedFilter = static_cast<int>(filter);
     return chooseFile_(this, request);
 }

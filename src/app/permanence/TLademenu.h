@@ -10,6 +10,8 @@
 #include "permanence/PermanenceState.h"
 #endif
 
+#include "common/FileDialogs.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <array>
@@ -29,17 +31,12 @@ namespace quendra::app {
 class SignalLamp;
 
 // What the file dialog is opened with.
-struct LoadFileRequest {
-    QString folder;
-    QStringList filters;
-    int selectedFilter = 0;
-};
+using LoadFileRequest = FileDialogRequest;
 
 class TLademenu : public QDialog {
     Q_OBJECT
 public:
-    // Runs the file dialog and returns the file chosen, empty when none is.
-    using FileChooser = std::function<QString(QWidget* parent, const LoadFileRequest& request)>;
+    using FileChooser = app::FileChooser;
 
     explicit TLademenu(Game& game, QWidget* parent = nullptr);
 

@@ -21,29 +21,36 @@ qreal pointsToDevice(const QPrinter& printer, qreal points) {
     return points * printer.resolution() / 72.0;
 }
 
-// Draws the header line and its rule; returns where the page's content starts.
+// Draws the header, wrapped at the page's width, and its rule; returns where the page's content
+// starts.
 qreal paintHeader(QPainter& painter, const QRectF& page, const QString& header, qreal gap) {
     QFont font = painter.font();
     font.setPointSize(HeaderPointSize);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QRectF line(page.left(), page.top(), page.width(),
-                      QFontMetricsF(font, painter.device()).height());
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, header);
-    painter.drawLine(QPointF(page.left(), line.bottom() + gap / 3),
-                     QPointF(page.right(), line.bottom() + gap / 3));
-    return line.bottom() + gap;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF text = painter.boundingRect(
+        QRectF(page.left(), page.top(), page.width(), page.height()), flags, header);
+    painter.drawText(text, flags, header);
+    painter.drawLine(QPointF(page.left(), text.bottom() + gap / 3),
+                     QPointF(page.right(), text.bottom() + gap / 3));
+    return text.bottom() + gap;
 }
 
 } // namespace
 
-QString printHeader(Game& game, std::string_view caption) {
+QString printHeader(Game& game, std::string_view caption, StatisticsSource source) {
     // The host's clock reads the local date as if it were UTC.
     const std::chrono::year_month_day today{
         std::chrono::floor<std::chrono::days>(game.host().now())};
     const GameState& state = game.state();
-    return qText(printHeaderLine(caption, state.table.type(), state.language(), today));
+    QString header = qText(printHeaderLine(caption, state.table.type(), state.language(), today));
+    if (source == StatisticsSource::Analysis) {
+        header += '\n' + qText(analysisDescription(state.permanence.analysis, state.statistics,
+                                                   state.language()));
+    }
+    return header;
 }
 
 PrintBand widgetBand(QWidget* window, const QRect& part) {
@@ -83,7 +90,7 @@ void printOnConfirmation(QWidget* window, QPrinter& printer, const QList<QWidget
 }
 
 int printBands(QPrinter& printer, const QString& header, const QList<PrintBand>& bands) {
-    printer.setDocName(header);
+    printer.setDocName(header.section('\n', 0, 0));
     QPainter painter;
     if (!painter.begin(&printer)) {
         return 0;

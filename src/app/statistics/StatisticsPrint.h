@@ -5,6 +5,7 @@
 
 #ifndef Q_MOC_RUN
 #include "game/Game.h"
+#include "statistics/StatisticsView.h"
 #endif
 
 #include <QList>
@@ -28,9 +29,10 @@ struct PrintBand {
 // A band that draws part of a window as it is on screen, its controls included.
 PrintBand widgetBand(QWidget* window, const QRect& part);
 
-// The header line of a printout of the window with this caption: table type and the date of
-// the game's clock.
-QString printHeader(Game& game, std::string_view caption);
+// The header of a printout of the window with this caption: table type and the date of the
+// game's clock; for the analysis' figures a second line says what they count.
+QString printHeader(Game& game, std::string_view caption,
+                    StatisticsSource source = StatisticsSource::Game);
 
 // The printer a window prints on: the one chosen under "Drucker ...", or without one a printer
 // of the window's own.
@@ -53,7 +55,8 @@ bool confirmPrint(QWidget* parent, QPrinter& printer);
 void printOnConfirmation(QWidget* window, QPrinter& printer, const QList<QWidget*>& buttons,
                          QWidget* ok, const std::function<void(QPrinter&)>& print);
 
-// Prints the bands below the header and returns the number of pages. All bands share one
+// Prints the bands below the header, whose lines are parted by "\n", and returns the number of
+// pages. All bands share one
 // scale, which makes the widest fill the page width; a band taller than a page shrinks to fit.
 int printBands(QPrinter& printer, const QString& header, const QList<PrintBand>& bands);
 

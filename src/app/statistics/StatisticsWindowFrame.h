@@ -1,6 +1,12 @@
-// What the smaller statistics windows share around their figures: a row of OK, print and copy
-// buttons below them, and the window sized to hold both.
+// What the statistics windows share around their figures: a row of OK, print and copy buttons
+// below them, the window sized to hold both, and the line that says what the analysis' figures
+// count.
 #pragma once
+
+#ifndef Q_MOC_RUN
+#include "game/GameState.h"
+#include "statistics/StatisticsView.h"
+#endif
 
 #include <QPushButton>
 #include <QRect>
@@ -8,6 +14,7 @@
 #include <initializer_list>
 
 class QDialog;
+class QLabel;
 
 namespace quendra::app {
 
@@ -20,5 +27,19 @@ QPushButton* statisticsButton(QDialog* window, const char* objectName);
 
 // Places the buttons in a row centred below `figures` and fixes the window's size around both.
 void placeButtonRow(QDialog* window, const QRect& figures, std::initializer_list<QPushButton*> row);
+
+// The line "AnalysisDescription" of a window of the analysis' figures: the files, their info
+// line and the coups counted. The game's figures need none: null for them.
+QLabel* makeAnalysisLine(QWidget* window, StatisticsSource source);
+
+// Shows the description as the game state has it now, `width` wide, and returns the height the
+// line takes; the window places it. 0 without a line.
+int showAnalysisLine(QLabel* line, const GameState& state, int width);
+
+// Shows the line below `figures`, as wide as they are, and returns the figures with the line.
+QRect placeAnalysisLineBelow(QLabel* line, const GameState& state, const QRect& figures);
+
+// Puts a window's figures as text on the clipboard; the analysis' say what they count.
+void putOnClipboard(const std::string& text, const GameState& state, StatisticsSource source);
 
 } // namespace quendra::app

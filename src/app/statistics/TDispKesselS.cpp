@@ -7,9 +7,7 @@
 #include "statistics/StatisticsWindowFrame.h"
 #include "statistics/WheelDistributionView.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -36,6 +34,8 @@ constexpr QPoint DelayLabelAt{540, 420};
 constexpr QRect DelayRect{540, 440, 70, 24};
 // A label that would reach past the window's right edge moves left to end this far from it.
 constexpr int RightMargin = 8;
+// Below the analysis' line, which lies below the picture.
+constexpr int LineBottomMargin = 8;
 
 } // namespace
 
@@ -96,6 +96,7 @@ void TDispKesselS::buildControls() {
     connect(start_, &QPushButton::clicked, this, &TDispKesselS::DynStartBuClick);
     connect(timer_, &QTimer::timeout, this, &TDispKesselS::StartDynTimer);
     connect(delay_, &QComboBox::currentTextChanged, this, &TDispKesselS::DynTimerChange);
+    line_ = makeAnalysisLine(this, source_);
 }
 
 const WheelPicture& TDispKesselS::picture() const {
@@ -142,6 +143,13 @@ void TDispKesselS::FormShow() {
     }
     fillLabels();
     showFigures();
+    const int lineHeight =
+        showAnalysisLine(line_, state, WheelDistributionClient.width - 2 * WindowMargin);
+    if (line_) {
+        line_->move(WindowMargin, WheelDistributionClient.height);
+        setFixedSize(WheelDistributionClient.width,
+                     WheelDistributionClient.height + lineHeight + LineBottomMargin);
+    }
 }
 
 QLabel* TDispKesselS::label(const PlacedText& placed) {
@@ -238,8 +246,8 @@ int TDispKesselS::print(QPrinter& printer) {
             button->hide();
         }
     }
-    const int pages = printBands(printer, printHeader(game_, windowTitle().toStdString()),
-                                 {widgetBand(this, rect())});
+    const int pages = printBands(printer, printHeader(game_, windowTitle().toStdString(), source_),
+                                 {widgetBand(this, view_->geometry())});
     for (QWidget* button : shown) {
         button->show();
     }
@@ -248,9 +256,10 @@ int TDispKesselS::print(QPrinter& printer) {
 
 void TDispKesselS::copyFigures() {
     const GameState& state = game_.state();
-    QGuiApplication::clipboard()->setText(qText(
-        tabSeparatedText(windowTitle().toStdString(), view_->picture(),
-                         sourceCounters(state.statistics, source_)[TotalSlot], state.language())));
+    putOnClipboard(tabSeparatedText(windowTitle().toStdString(), view_->picture(),
+                                    sourceCounters(state.statistics, source_)[TotalSlot],
+                                    state.language()),
+                   state, source_);
 }
 
 } // namespace quendra::app

@@ -70,6 +70,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QLabel* line_ = nullptr;
     QPushButton* start_ = nullptr;
     QComboBox* delay_ = nullptr;
     QLabel* delayLabel_ = nullptr;

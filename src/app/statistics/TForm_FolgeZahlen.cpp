@@ -7,8 +7,6 @@
 #include "statistics/StatisticsWindowFrame.h"
 #include "statistics/TextGridView.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <algorithm>
 
@@ -53,6 +51,7 @@ TForm_FolgeZahlen::TForm_FolgeZahlen(Game& game, StatisticsSource source, QPrint
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_, &QPushButton::clicked, this, &TForm_FolgeZahlen::Druck_FZ_ButtonClick);
     connect(copy_, &QPushButton::clicked, this, &TForm_FolgeZahlen::copyFollowNumbers);
+    line_ = makeAnalysisLine(this, source);
     FormShow();
 }
 
@@ -84,7 +83,8 @@ void TForm_FolgeZahlen::FormShow() {
     ok_->setText("OK");
     print_->setText(qText(window_.printButton));
     copy_->setText(qText(CopyButtonText[language]));
-    placeButtonRow(this, first_->geometry().united(second_->geometry()), {ok_, print_, copy_});
+    const QRect figures = first_->geometry().united(second_->geometry());
+    placeButtonRow(this, placeAnalysisLineBelow(line_, state, figures), {ok_, print_, copy_});
 }
 
 // Each grid has a heading row and the rows of its numbers, as high as the grid allows.
@@ -101,12 +101,12 @@ void TForm_FolgeZahlen::Druck_FZ_ButtonClick() {
 }
 
 int TForm_FolgeZahlen::print(QPrinter& printer) {
-    return printBands(printer, printHeader(game_, window_.caption),
+    return printBands(printer, printHeader(game_, window_.caption, source_),
                       {widgetBand(this, first_->geometry().united(second_->geometry()))});
 }
 
 void TForm_FolgeZahlen::copyFollowNumbers() {
-    QGuiApplication::clipboard()->setText(qText(tabSeparatedText(window_)));
+    putOnClipboard(tabSeparatedText(window_), game_.state(), source_);
 }
 
 } // namespace quendra::app

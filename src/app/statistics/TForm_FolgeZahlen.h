@@ -12,6 +12,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPrinter;
 class QPushButton;
 
@@ -50,6 +51,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QLabel* line_ = nullptr;
     PrinterChoice printer_;
 };
 

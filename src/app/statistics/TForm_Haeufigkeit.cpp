@@ -7,8 +7,6 @@
 #include "statistics/StatisticsWindowFrame.h"
 #include "statistics/TextGridView.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <algorithm>
 
@@ -43,6 +41,7 @@ TForm_Haeufigkeit::TForm_Haeufigkeit(Game& game, StatisticsSource source, QPrint
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_, &QPushButton::clicked, this, &TForm_Haeufigkeit::Druck_Hae_ButtonClick);
     connect(copy_, &QPushButton::clicked, this, &TForm_Haeufigkeit::copyRanking);
+    line_ = makeAnalysisLine(this, source);
     FormShow();
 }
 
@@ -70,7 +69,8 @@ void TForm_Haeufigkeit::FormShow() {
     ok_->setText("OK");
     print_->setText(qText(ranking_.printButton));
     copy_->setText(qText(CopyButtonText[language]));
-    placeButtonRow(this, table_->geometry(), {ok_, print_, copy_});
+    placeButtonRow(this, placeAnalysisLineBelow(line_, state, table_->geometry()),
+                   {ok_, print_, copy_});
 }
 
 void TForm_Haeufigkeit::Druck_Hae_ButtonClick() {
@@ -79,12 +79,12 @@ void TForm_Haeufigkeit::Druck_Hae_ButtonClick() {
 }
 
 int TForm_Haeufigkeit::print(QPrinter& printer) {
-    return printBands(printer, printHeader(game_, ranking_.caption),
+    return printBands(printer, printHeader(game_, ranking_.caption, source_),
                       {widgetBand(this, table_->geometry())});
 }
 
 void TForm_Haeufigkeit::copyRanking() {
-    QGuiApplication::clipboard()->setText(qText(tabSeparatedText(ranking_)));
+    putOnClipboard(tabSeparatedText(ranking_), game_.state(), source_);
 }
 
 } // namespace quendra::app

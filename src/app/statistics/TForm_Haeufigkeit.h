@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPrinter;
 class QPushButton;
 
@@ -47,6 +48,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QLabel* line_ = nullptr;
     PrinterChoice printer_;
 };
 

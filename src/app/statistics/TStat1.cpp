@@ -6,8 +6,10 @@
 #include "statistics/StatisticsChart.h"
 #include "statistics/StatisticsExport.h"
 #include "statistics/StatisticsPrint.h"
+#include "statistics/StatisticsWindowFrame.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPrinter>
 #include <QScreen>
 #include <QToolButton>
@@ -65,7 +67,9 @@ TStat1::TStat1(Game& game, GraphKind kind, QPrinter* printer, QWidget* parent)
         applyStyle();
     });
     const bool evenChances = kind.section == GraphSection::EvenChances;
-    setMinimumSize(800, evenChances ? 200 : 400);
+    description_ = makeAnalysisLine(this, viewSource(kind.view));
+    minimum_ = QSize(800, evenChances ? 200 : 400);
+    setMinimumSize(minimum_);
     resize(evenChances ? EvenChancesWindow : SectionWindow);
     FormCreate();
 }
@@ -120,11 +124,18 @@ void TStat1::FormCreate() {
 void TStat1::placeCharts() {
     const QScreen* screen = this->screen();
     const QSize available = screen ? screen->availableSize() : QSize(4096, 4096);
-    const GraphWindowLayout layout =
-        graphWindowLayout(kind_.section, layoutSize(size()), layoutSize(available));
+    // The analysis' line takes its height from the charts and sits below them.
+    const int lineHeight = showAnalysisLine(description_, game_.state(), width() - 2 * ButtonLeft);
+    setMinimumHeight(minimum_.height() + lineHeight);
+    const GraphWindowLayout layout = graphWindowLayout(
+        kind_.section, layoutSize(size() - QSize(0, lineHeight)), layoutSize(available));
     chart1_->setGeometry(qRect(layout.chart1));
     chart2_->setGeometry(qRect(layout.chart2));
     chart2_->setVisible(graph_.chart2.has_value());
+    if (description_) {
+        const QRect charts = graph_.chart2 ? qRect(layout.chart2) : qRect(layout.chart1);
+        description_->move(ButtonLeft, charts.bottom() + 1 + ButtonTop);
+    }
 }
 
 void TStat1::DiagrammeAnz(StatisticsChart* chart, const GraphChart& data) {
@@ -175,7 +186,7 @@ int TStat1::print(QPrinter& printer) {
                           }});
         }
     }
-    return printBands(printer, printHeader(game_, graph_.caption), bands);
+    return printBands(printer, printHeader(game_, graph_.caption, viewSource(kind_.view)), bands);
 }
 
 } // namespace quendra::app

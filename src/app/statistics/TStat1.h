@@ -12,6 +12,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPrinter;
 class QToolButton;
 
@@ -58,6 +59,8 @@ private:
     QToolButton* horizontal_ = nullptr;
     QToolButton* vertical_ = nullptr;
     QToolButton* threeD_ = nullptr;
+    QLabel* description_ = nullptr;
+    QSize minimum_;
     PrinterChoice printer_;
 };
 

@@ -6,9 +6,8 @@
 #include "statistics/FontTextMeasure.h"
 #include "statistics/StatisticsExport.h"
 #include "statistics/StatisticsPrint.h"
+#include "statistics/StatisticsWindowFrame.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -46,6 +45,7 @@ TStat2::TStat2(Game& game, HowOftenView view, QPrinter* printer, QWidget* parent
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_, &QPushButton::clicked, this, &TStat2::Druck_Tab_ButtonClick);
     connect(copy_, &QPushButton::clicked, this, &TStat2::copyTable);
+    line_ = makeAnalysisLine(this, viewSource(view));
     FormCreate();
 }
 
@@ -77,7 +77,25 @@ void TStat2::FormCreate() {
     PlacedText copyPlace = table_.printButton;
     copyPlace.top += ButtonSize.height() + ButtonSpacing;
     placeButton(copy_, copyPlace, qText(CopyButtonText[language]));
-    setFixedSize(table_.window.width, table_.window.height);
+    setFixedSize(table_.window.width, table_.window.height + placeAnalysisLine());
+}
+
+// The analysis' line below the grids and the buttons, as wide as the grids are; the window
+// grows by its height.
+int TStat2::placeAnalysisLine() {
+    int left = table_.window.width;
+    int bottom = copy_->geometry().bottom() + 1;
+    for (const FigureGrid& grid : table_.grids) {
+        if (grid.visible) {
+            left = std::min(left, grid.rect.left);
+            bottom = std::max(bottom, grid.rect.bottom());
+        }
+    }
+    const int height = showAnalysisLine(line_, game_.state(), table_.window.width - 2 * left);
+    if (line_) {
+        line_->move(left, bottom + WindowMargin);
+    }
+    return height;
 }
 
 FigureGridView* TStat2::gridView(const FigureGrid& grid) {
@@ -116,7 +134,7 @@ void TStat2::Druck_Tab_ButtonClick() {
 
 int TStat2::print(QPrinter& printer) {
     FormCreate();
-    const QString header = printHeader(game_, table_.caption);
+    const QString header = printHeader(game_, table_.caption, viewSource(view_));
     QList<PrintBand> bands;
     for (const QRect& section : sectionRects()) {
         bands.append(widgetBand(this, section));
@@ -160,8 +178,8 @@ QList<QRect> TStat2::sectionRects() const {
 }
 
 void TStat2::copyTable() {
-    QGuiApplication::clipboard()->setText(
-        qText(tabSeparatedText(table_, game_.state().language())));
+    putOnClipboard(tabSeparatedText(table_, game_.state().language()), game_.state(),
+                   viewSource(view_));
 }
 
 } // namespace quendra::app

@@ -49,6 +49,7 @@ private:
     void copyTable();
     void setButtonsShown(bool shown);
     QList<QRect> sectionRects() const;
+    int placeAnalysisLine();
 
     Game& game_;
     HowOftenView view_;
@@ -58,6 +59,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QLabel* line_ = nullptr;
     PrinterChoice printer_;
 };
 

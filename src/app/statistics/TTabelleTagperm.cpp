@@ -7,8 +7,7 @@
 #include "statistics/StatisticsMenu.h"
 #include "statistics/StatisticsWindowFrame.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include <QLabel>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
@@ -54,6 +53,7 @@ TTabelleTagperm::TTabelleTagperm(Game& game, StatisticsSource source, QPrinter* 
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_, &QPushButton::clicked, this, &TTabelleTagperm::printClick);
     connect(copy_, &QPushButton::clicked, this, &TTabelleTagperm::copyEntries);
+    line_ = makeAnalysisLine(this, source);
     // Without a window manager to maximise it the window still fills the screen.
     if (const QScreen* shownOn = screen()) {
         resize(shownOn->availableGeometry().size());
@@ -71,7 +71,12 @@ void TTabelleTagperm::resizeEvent(QResizeEvent* event) {
 
 void TTabelleTagperm::FormShow() {
     const int fontSize = DayPermanenceView::columnFont().pointSize();
-    const int blocksHeight = height() - ButtonRowHeight;
+    // The analysis' line lies between the blocks and the buttons.
+    const int lineHeight = showAnalysisLine(line_, game_.state(), width() - 2 * WindowMargin);
+    const int blocksHeight = height() - ButtonRowHeight - lineHeight;
+    if (line_) {
+        line_->move(WindowMargin, blocksHeight);
+    }
     const DayPermanenceLayout layout =
         dayPermanenceLayout(static_cast<int>(entries_.size()), fontSize, {width(), blocksHeight});
     view_->showBlocks(dayPermanenceBlocks(entries_, layout), layout);
@@ -80,15 +85,16 @@ void TTabelleTagperm::FormShow() {
     scroll_->setGeometry(0, 0, width(), blocksHeight);
     int left = WindowMargin;
     for (QPushButton* button : {ok_, print_, copy_}) {
-        button->setGeometry(QRect(
-            QPoint(left, blocksHeight + (ButtonRowHeight - StatisticsButtonSize.height()) / 2),
-            StatisticsButtonSize));
+        button->setGeometry(
+            QRect(QPoint(left, blocksHeight + lineHeight +
+                                   (ButtonRowHeight - StatisticsButtonSize.height()) / 2),
+                  StatisticsButtonSize));
         left += StatisticsButtonSize.width() + StatisticsButtonSpacing;
     }
     // The window may shrink to the height the layout needs at the least: five rows.
     const DayPermanenceLayout smallest =
         dayPermanenceLayout(static_cast<int>(entries_.size()), fontSize, {width(), 0});
-    setMinimumHeight(smallest.windowHeight + ButtonRowHeight);
+    setMinimumHeight(smallest.windowHeight + ButtonRowHeight + lineHeight);
 }
 
 void TTabelleTagperm::printClick() {
@@ -107,11 +113,11 @@ int TTabelleTagperm::print(QPrinter& printer) {
                                 blocks[last].blackColumn.bottom()));
         bands.append(widgetBand(view_, part));
     }
-    return printBands(printer, printHeader(game_, caption_), bands);
+    return printBands(printer, printHeader(game_, caption_, source_), bands);
 }
 
 void TTabelleTagperm::copyEntries() {
-    QGuiApplication::clipboard()->setText(qText(tabSeparatedText(caption_, view_->blocks())));
+    putOnClipboard(tabSeparatedText(caption_, view_->blocks()), game_.state(), source_);
 }
 
 } // namespace quendra::app

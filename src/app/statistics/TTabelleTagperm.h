@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <span>
 
+class QLabel;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -53,6 +54,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QLabel* line_ = nullptr;
     PrinterChoice printer_;
 };
 

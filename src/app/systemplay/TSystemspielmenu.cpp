@@ -2,6 +2,7 @@
 #include "systemplay/TSystemspielmenu.h"
 
 #include "common/AppText.h"
+#include "common/FileDialogs.h"
 #include "systemplay/SystemPlayMenuTexts.h"
 
 #include <QCheckBox>
@@ -31,10 +32,6 @@ QString protocolEditName(int player) {
 
 QString rowName(int player, bool protocol, const char* part) {
     return QString("Sp%1%2%3").arg(player).arg(protocol ? "Out" : "Sys").arg(part);
-}
-
-QString filterText(const FileDialogFilter& filter) {
-    return QString("%1 (%2)").arg(qText(filter.name), qText(filter.pattern));
 }
 
 // A key that changes the text of an edit.
@@ -217,10 +214,7 @@ void TSystemspielmenu::FileEingabeDblClick(int player, bool protocol) {
     const GameState& state = game_.state();
     QFileDialog dialog(this);
     dialog.setObjectName("OpenSysfile");
-    QStringList filters;
-    for (const FileDialogFilter& filter : SystemPlayFileFilters) {
-        filters << filterText(filter);
-    }
+    const QStringList filters = fileDialogFilters(SystemPlayFileFilters);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(
         filters.at(static_cast<qsizetype>(protocol ? ProtocolFileFilter : SystemFileFilter)));

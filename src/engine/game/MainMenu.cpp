@@ -1,6 +1,8 @@
 // The menu entries' states looked up in the command model by object name.
 #include "game/MainMenu.h"
 
+#include "statistics/StatisticsMenu.h"
+
 #include <utility>
 
 namespace quendra {
@@ -29,6 +31,21 @@ CommandEntry menuEntryState(const CommandState& commands, std::string_view objec
         }
     }
     return {true, false, true};
+}
+
+CommandEntry statisticsMenuEntryState(const CommandState& commands, std::string_view objectName) {
+    std::string_view name = objectName;
+    for (bool found = true; found;) {
+        found = false;
+        for (const StatisticsMenuEntry& entry : StatisticsMenuEntries) {
+            if (entry.objectName == name) {
+                name = entry.parent;
+                found = true;
+                break;
+            }
+        }
+    }
+    return menuEntryState(commands, name);
 }
 
 bool menuEnabled(const CommandState& commands, MainMenuId menu) {

@@ -102,6 +102,8 @@ inline constexpr std::array MainMenuEntries{
 
 // The entry's state in the command model; entries the model does not name are enabled and shown.
 CommandEntry menuEntryState(const CommandState& commands, std::string_view objectName);
+// The state of an entry of the statistics submenus: that of the main menu entry it hangs below.
+CommandEntry statisticsMenuEntryState(const CommandState& commands, std::string_view objectName);
 // Whether a whole menu is enabled: the menus a payout count holds are disabled meanwhile.
 bool menuEnabled(const CommandState& commands, MainMenuId menu);
 

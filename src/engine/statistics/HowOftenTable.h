@@ -15,6 +15,11 @@ namespace quendra {
 // The window's `Tag`.
 enum class HowOftenView : std::uint8_t { GameHowOften = 1, GameSinceNot = 2, AnalysisHowOften = 3 };
 
+constexpr StatisticsSource viewSource(HowOftenView view) {
+    return view == HowOftenView::AnalysisHowOften ? StatisticsSource::Analysis
+                                                  : StatisticsSource::Game;
+}
+
 // StatHowOften, StatSinceNot or AnalysisHowOften.
 const CounterArray& viewCounters(const StatisticsStore& store, HowOftenView view);
 

@@ -223,4 +223,21 @@ std::string tabSeparatedText(std::string_view caption, const WheelPicture& pictu
     return text;
 }
 
+std::string withAnalysisDescription(std::string_view text, StatisticsSource source,
+                                    const AnalysisBookkeeping& analysis,
+                                    const StatisticsStore& store, Language language) {
+    if (source != StatisticsSource::Analysis) {
+        return std::string(text);
+    }
+    const std::size_t captionEnd = std::min(text.find('\n'), text.size());
+    std::string described(text.substr(0, captionEnd));
+    described += '\n' + analysisDescription(analysis, store, language);
+    if (captionEnd < text.size()) {
+        described += text.substr(captionEnd);
+    } else {
+        described += '\n';
+    }
+    return described;
+}
+
 } // namespace quendra

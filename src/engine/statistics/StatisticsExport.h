@@ -60,6 +60,12 @@ std::string tabSeparatedText(const ExtendedBetsWindow& window);
 std::string tabSeparatedText(std::string_view caption, const WheelPicture& picture, int total,
                              Language language);
 
+// A copied window of the analysis' figures says below its caption line what they count; the
+// game's figures are copied as they are.
+std::string withAnalysisDescription(std::string_view text, StatisticsSource source,
+                                    const AnalysisBookkeeping& analysis,
+                                    const StatisticsStore& store, Language language);
+
 // The caption, the column heads "R" and "N", then one line per entry in its red or black
 // column; the blocks are only the window's way of fitting the history on screen.
 std::string tabSeparatedText(std::string_view caption, std::span<const DayPermanenceBlock> blocks);

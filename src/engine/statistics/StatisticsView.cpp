@@ -1,6 +1,10 @@
 // The analysis captions and the placing rules shared by the statistics windows.
 #include "statistics/StatisticsView.h"
 
+#include "text/Windows1252.h"
+
+#include <filesystem>
+
 namespace quendra {
 namespace {
 
@@ -22,6 +26,62 @@ constexpr PrefixTexts DayPermanencePrefixes{
     {"Permanenzdatei: ", "Permanence file: "},
 };
 
+// The info line comes from an 8-bit file; a file saved as UTF-8 keeps its text.
+std::string infoLine(const AnalysisBookkeeping& analysis) {
+    return utf8OrWindows1252(analysis.AnalysisInfo);
+}
+
+constexpr std::string_view DescriptionSeparator = "  ·  ";
+constexpr BilingualText OneFileWord{"Datei: ", "File: "};
+constexpr BilingualText FilesWord{" Dateien: ", " files: "};
+constexpr BilingualText FileRangeWord{" bis ", " to "};
+constexpr BilingualText InfoWord{"Info: ", "Info: "};
+constexpr BilingualText NoCoupsText{"keine Coups", "no coups"};
+constexpr BilingualText OneDaySeparatorText{"1 Tageswechsel", "1 day separator"};
+constexpr BilingualText DaySeparatorsWord{" Tageswechsel", " day separators"};
+
+// 32000 as "32.000" in German and "32,000" in English.
+std::string groupedNumber(int value, Language language) {
+    const std::string digits = std::to_string(value);
+    const char separator = language == Language::German ? '.' : ',';
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += separator;
+        }
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string filesPart(const AnalysisBookkeeping& analysis, Language language) {
+    if (analysis.AnalysisFileCount > 1) {
+        return std::to_string(analysis.AnalysisFileCount) + std::string(FilesWord[language]) +
+               analysis.FirstAnalysisFile + std::string(FileRangeWord[language]) +
+               analysis.LastAnalysisFile;
+    }
+    // Without a file read to its end the name is that of the file that stopped.
+    const std::string name = analysis.AnalysisFileCount == 1
+                                 ? analysis.LastAnalysisFile
+                                 : std::filesystem::path(analysis.AnalysisFile).filename().string();
+    return std::string(OneFileWord[language]) + name;
+}
+
+std::string coupsPart(const StatisticsStore& store, Language language) {
+    const int coups = store.AnalysisHowOften[TotalSlot];
+    std::string text = coups == 0   ? std::string(NoCoupsText[language])
+                       : coups == 1 ? std::string("Coup 1")
+                                    : "Coups 1–" + groupedNumber(coups, language);
+    const int separators = store.AnalysisSeparatorCount;
+    if (separators == 1) {
+        text += " (" + std::string(OneDaySeparatorText[language]) + ")";
+    } else if (separators > 1) {
+        text += " (" + groupedNumber(separators, language) +
+                std::string(DaySeparatorsWord[language]) + ")";
+    }
+    return text;
+}
+
 } // namespace
 
 const CounterArray& sourceCounters(const StatisticsStore& store, StatisticsSource source) {
@@ -41,7 +101,7 @@ std::string analysedFilesText(const AnalysisBookkeeping& analysis, Language lang
                analysis.LastAnalysisFile;
     }
     if (!analysis.AnalysisInfo.empty()) {
-        return std::string(prefixes.info[language]) + analysis.AnalysisInfo;
+        return std::string(prefixes.info[language]) + infoLine(analysis);
     }
     return std::string(prefixes.file[language]) + analysis.AnalysisFile;
 }
@@ -49,6 +109,16 @@ std::string analysedFilesText(const AnalysisBookkeeping& analysis, Language lang
 std::string analysisWindowCaption(const AnalysisBookkeeping& analysis, Language language,
                                   std::string_view windowCaption) {
     return analysedFilesText(analysis, language) + "    " + std::string(windowCaption);
+}
+
+std::string analysisDescription(const AnalysisBookkeeping& analysis, const StatisticsStore& store,
+                                Language language) {
+    std::string text = filesPart(analysis, language);
+    if (!analysis.AnalysisInfo.empty()) {
+        text += std::string(DescriptionSeparator) + std::string(InfoWord[language]) +
+                infoLine(analysis);
+    }
+    return text + std::string(DescriptionSeparator) + coupsPart(store, language);
 }
 
 LayoutRect placedBelow(const LayoutRect& upper, LayoutSize size, int gap) {

@@ -40,6 +40,14 @@ std::string analysedFilesText(const AnalysisBookkeeping& analysis, Language lang
 std::string analysisWindowCaption(const AnalysisBookkeeping& analysis, Language language,
                                   std::string_view windowCaption);
 
+// What a window of analysis figures counts, for the line below its figures and the header of its
+// printout: the file, or the number of files with the first and the last, the info line of the
+// file read last, and the coups counted with their thousands grouped (German
+// "3 Dateien: A.INP bis C.INP  ·  Info: Tisch 1  ·  Coups 1–32.000 (2 Tageswechsel)"). The
+// captions cannot say all of it: they name either the files or the info line.
+std::string analysisDescription(const AnalysisBookkeeping& analysis, const StatisticsStore& store,
+                                Language language);
+
 inline constexpr BilingualText TotalWord{"Gesamt", "Total"};
 inline constexpr BilingualText PrintButtonText{"&Druck", "&Print"};
 inline constexpr BilingualText PrintWord{"Druck", "Print"};

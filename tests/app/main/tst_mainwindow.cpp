@@ -3,6 +3,7 @@
 // super-short game played in batches, the system-play menu with its first bets, the load menu
 // feeding the game from a file, the statistics windows behind their menu entries and the
 // tournament with its dialogs.
+#include "MainWindowTest.h"
 #include "common/QtSettingsStore.h"
 #include "game/CommandState.h"
 #include "game/MainMenu.h"
@@ -41,33 +42,18 @@ private:
     QTemporaryDir home;
     int storeCount = 0;
 
-    void copyWheelFiles() {
-        for (const char* name : {"EIGENPR.VER", "EIGENPRA.VER"}) {
-            QFile::remove(home.filePath(name));
-            QVERIFY(QFile::copy(QString(QUENDRA_BIN_DIR) + "/" + name, home.filePath(name)));
-        }
-    }
+    void copyWheelFiles() { QVERIFY(quendra::apptest::copyWheelFiles(home)); }
 
-    // A fresh settings store with the colour question answered and no start screen.
     std::unique_ptr<quendra::app::QtSettingsStore> freshStore() {
-        auto store = std::make_unique<quendra::app::QtSettingsStore>(
-            home.filePath(QString("settings-%1.ini").arg(++storeCount)));
-        store->write("Daten", "DisplayCol", "1");
-        store->write("Einstellungen", "StartOFFVar", "1");
-        return store;
+        return quendra::apptest::freshStore(home, storeCount);
     }
 
-    // Shows the window, waits for its start-up and makes it the active window for the keys.
     static void startAndActivate(MainWindow& window) {
-        window.setStartScreenAllowed(false);
-        window.show();
-        QTRY_VERIFY(window.started());
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(quendra::apptest::startAndActivate(window));
     }
 
     static QAction* action(MainWindow& window, const char* name) {
-        return window.findChild<QAction*>(name);
+        return quendra::apptest::action(window, name);
     }
 
     // Every menu entry and button shows what the command model says.
@@ -448,6 +434,10 @@ private slots:
             }
             return QString();
         };
+        // The analysis' entries are there once files are analysed.
+        QVERIFY(!action(window, "Wieoft3")->isEnabled());
+        window.game().state().permanence.analysis.analysisEntriesEnabled = true;
+        window.refresh();
         for (const quendra::StatisticsMenuEntry& entry : quendra::StatisticsMenuEntries) {
             if (entry.action == quendra::StatisticsMenuAction::Submenu) {
                 continue;
@@ -460,9 +450,6 @@ private slots:
             QVERIFY2(opened.paused, qPrintable(name));
             QCOMPARE(window.game().state().phase, TextKind::gkMakeBet);
         }
-        // The analysis' day permanence is there once files are analysed.
-        window.game().state().permanence.analysis.analysisEntriesEnabled = true;
-        window.refresh();
         for (const quendra::StatisticsWindowEntry& entry : quendra::StatisticsWindowEntries) {
             const Opened opened = open(
                 QString::fromLatin1(entry.objectName.data(), qsizetype(entry.objectName.size())));

@@ -237,9 +237,13 @@ private slots:
 
         QApplication::clipboard()->clear();
         QTest::mouseClick(button(window, "BuKopieren"), Qt::LeftButton);
-        QCOMPARE(QApplication::clipboard()->text(),
-                 text(quendra::tabSeparatedText(window.windowTitle().toStdString(),
-                                                window.picture(), 3, Language::German)));
+        // Below the caption the copy says what the figures count.
+        QCOMPARE(
+            QApplication::clipboard()->text(),
+            text(quendra::withAnalysisDescription(
+                quendra::tabSeparatedText(window.windowTitle().toStdString(), window.picture(), 3,
+                                          Language::German),
+                StatisticsSource::Analysis, state().permanence.analysis, store, Language::German)));
         QVERIFY(QApplication::clipboard()->text().contains("\n7\t2\n"));
 
         const QString pdf = folder.filePath("wheel.pdf");
