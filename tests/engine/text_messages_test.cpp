@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 namespace quendra {
 namespace {
@@ -130,18 +131,23 @@ TEST(MessageBox, Info3PutsTheLimitFirstAndTheFieldSecond) {
 
 struct ListRange {
     List list;
+    MessageKind kind;
     int last;
     std::set<int> listed;
 };
 
 TEST(MessageBox, EveryNumberNotListedGivesTheFallbackBox) {
     const ListRange lists[] = {
-        {List::Error, 22, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}},
-        {List::Question, 3, {1, 2, 3}},
-        {List::Info, 13, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
-        {List::Warning, 18, {1, 3, 4, 6, 7, 8, 10, 15, 16, 18}},
+        {List::Error, MessageKind::Error, 22, {1,  2,  3,  4,  5,  6,  7,  8,  9,  11,
+                                               13, 14, 15, 16, 17, 18, 19, 20, 21, 22}},
+        {List::Question, MessageKind::Question, 3, {1, 2, 3}},
+        {List::Info, MessageKind::Info, 13, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+        {List::Warning, MessageKind::Warning, 18, {1, 3, 4, 6, 7, 8, 10, 15, 16, 18}},
     };
     for (const auto& range : lists) {
+        // The numbers the list reports are exactly those it shows a text for.
+        EXPECT_EQ(messageNumbers(range.kind),
+                  std::vector<int>(range.listed.begin(), range.listed.end()));
         for (int number = -1; number <= range.last + 1; ++number) {
             SCOPED_TRACE(testing::Message() << static_cast<int>(range.list) << " #" << number);
             const auto box = boxOf(range.list, number, De);

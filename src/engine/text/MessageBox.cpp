@@ -241,4 +241,30 @@ MessageBoxData warningBox(int number, Language language, int value) {
             MessageButtons::Ok, fillIn((*pattern)[language], {std::to_string(value), {}})};
 }
 
+std::vector<int> messageNumbers(MessageKind kind) {
+    std::span<const CatalogueEntry> list;
+    switch (kind) {
+    case MessageKind::Error:
+        list = ErrorTexts;
+        break;
+    case MessageKind::Question:
+        list = QuestionTexts;
+        break;
+    case MessageKind::Info:
+        list = InfoTexts;
+        break;
+    case MessageKind::Warning:
+        list = WarningTexts;
+        break;
+    default:
+        return {};
+    }
+    std::vector<int> numbers;
+    numbers.reserve(list.size());
+    for (const CatalogueEntry& entry : list) {
+        numbers.push_back(entry.number);
+    }
+    return numbers;
+}
+
 } // namespace quendra

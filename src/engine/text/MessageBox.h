@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quendra {
 
@@ -62,5 +63,9 @@ MessageBoxData infoBox(int number, Language language, std::string_view text);
 // Warnings 1-18. `value` fills the message's number (player, capital needed). Warning 15 has
 // only a German text, shown in both languages.
 MessageBoxData warningBox(int number, Language language, int value);
+
+// The numbers the list of `kind` holds (error, question, info or warning), in ascending order;
+// empty for the other kinds. The manual describes each of them.
+std::vector<int> messageNumbers(MessageKind kind);
 
 } // namespace quendra
