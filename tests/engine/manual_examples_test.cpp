@@ -2,6 +2,7 @@
 // pre-check and play 1,000 coups without a box, or raise exactly the system message that its
 // data-expect attribute names; and the chapter on the example systems must show every shipped
 // example file exactly as it is.
+#include "support/ManualBlocks.h"
 #include "support/SystemPlayGame.h"
 #include "support/SystemTrial.h"
 
@@ -27,39 +28,21 @@ struct SystemBlock {
     std::optional<int> expected; // the system message the block is meant to raise
 };
 
-std::string unescape(std::string text) {
-    for (const auto& [entity, plain] : {std::pair{"&lt;", "<"}, std::pair{"&gt;", ">"},
-                                        std::pair{"&quot;", "\""}, std::pair{"&amp;", "&"}}) {
-        for (std::size_t at = text.find(entity); at != std::string::npos;
-             at = text.find(entity, at + 1)) {
-            text.replace(at, std::string_view(entity).size(), plain);
-        }
-    }
-    return text;
-}
-
 std::string withoutCarriageReturns(std::string text) {
     std::erase(text, '\r');
     return text;
 }
 
 std::vector<SystemBlock> systemBlocks(const fs::path& chapter) {
-    static const std::regex block(R"re(<pre class="system"([^>]*)>([\s\S]*?)</pre>)re");
-    static const std::regex expect(R"re(data-expect="system-(\d+)")re");
-    const std::string html = testing::readFile(chapter);
+    static const std::regex expect(R"re(system-(\d+))re");
     std::vector<SystemBlock> blocks;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), block);
-         it != std::sregex_iterator(); ++it) {
-        SystemBlock found;
-        found.text = unescape((*it)[2].str());
-        const std::string attributes = (*it)[1].str();
+    for (testing::ManualBlock& block : testing::manualBlocks(chapter, "system")) {
+        SystemBlock found{std::move(block.where), std::move(block.text), std::nullopt};
         std::smatch number;
-        if (std::regex_search(attributes, number, expect)) {
+        if (const auto it = block.data.find("expect");
+            it != block.data.end() && std::regex_match(it->second, number, expect)) {
             found.expected = std::stoi(number[1].str());
         }
-        found.where = chapter.parent_path().filename().string() + "/" +
-                      chapter.filename().string() + ", block \"" +
-                      found.text.substr(0, found.text.find('\n')) + "\"";
         blocks.push_back(std::move(found));
     }
     return blocks;
