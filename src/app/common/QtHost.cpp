@@ -1,11 +1,20 @@
 #include "common/QtHost.h"
 
+#include "common/AppText.h"
+#include "help/HelpWindow.h"
+
+#ifndef Q_MOC_RUN
+#include "game/Game.h"
+#include "text/ManualAnchor.h"
+#endif
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -29,6 +38,23 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A numbered box gets a button that opens the manual at the entry of its message; the box stays
+// open.
+void addHelpButton(QMessageBox& message, const MessageBoxData& box, Language language) {
+    const std::optional<std::string> anchor = messageAnchor(box.kind, box.number);
+    if (!anchor) {
+        return;
+    }
+    QPushButton* help =
+        message.addButton(qText(HelpButtonCaption[language]), QMessageBox::HelpRole);
+    help->setObjectName("HelpButton");
+    // The box would close on any of its buttons; this one only opens the manual.
+    QObject::disconnect(help, &QPushButton::clicked, nullptr, nullptr);
+    const QString target = QString::fromStdString(manualTarget(ManualMessagesPage, anchor));
+    QObject::connect(help, &QPushButton::clicked, &message,
+                     [language, target] { HelpWindow::showHelp(language, target); });
+}
+
 } // namespace
 
 QString boxText(const std::string& text) {
@@ -42,6 +68,8 @@ QtHost::QtHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 void QtHost::showMessage(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), QMessageBox::Ok,
                         dialogParent_);
+    message.setEscapeButton(QMessageBox::Ok);
+    addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
     message.exec();
 }
 
@@ -52,7 +80,10 @@ bool QtHost::askQuestion(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), yes | no,
                         dialogParent_);
     message.setDefaultButton(box.defaultNo ? no : yes);
-    return message.exec() == yes;
+    message.setEscapeButton(no);
+    addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
+    message.exec();
+    return message.standardButton(message.clickedButton()) == yes;
 }
 
 void QtHost::wait(int milliseconds) {

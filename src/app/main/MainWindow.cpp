@@ -14,6 +14,7 @@
 #include "game/SuperShortGame.h"
 #include "game/TournamentCommands.h"
 #include "game/Version.h"
+#include "help/HelpWindow.h"
 #include "help/TAboutBox.h"
 #include "main/BoardView.h"
 #include "main/InfoPanelWidget.h"
@@ -451,6 +452,7 @@ void MainWindow::retranslate() {
     replayActive_->setText(qText(ReplayActiveText[language]));
     superShortActive_->setText(qText(SuperShortActiveText[language]));
     spielablauf_->setSpracheKind(language);
+    HelpWindow::followLanguage(language);
 }
 
 void MainWindow::showCommands() {
@@ -678,7 +680,7 @@ void MainWindow::Jahr1Click() {
 }
 
 void MainWindow::HilfeInhalt1Click() {
-    command([this] { HelpClick(game_); });
+    command([this] { HelpWindow::openFromGame(game_); });
 }
 
 void MainWindow::AboutClick() {
