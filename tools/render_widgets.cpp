@@ -5,8 +5,10 @@
 // with QT_QPA_PLATFORM=offscreen.
 #include "bets/ChipName.h"
 #include "bets/Placement.h"
+#include "common/QtHost.h"
 #include "game/Random.h"
 #include "game/StartUp.h"
+#include "help/HelpWindow.h"
 #include "main/BoardView.h"
 #include "main/PermanenceStrip.h"
 #include "main/TAnfrageZahl.h"
@@ -28,6 +30,7 @@
 #include "statistics/TStat1.h"
 #include "statistics/TStat2.h"
 #include "statistics/TTabelleTagperm.h"
+#include "systemplay/SystemMessageBox.h"
 #include "systemplay/SystemPlayers.h"
 #include "systemplay/TSystemspielmenu.h"
 #include "table/Table.h"
@@ -35,6 +38,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -396,6 +400,35 @@ bool renderTournament(const QString& folder) {
 
 } // namespace
 
+// The help window at a keyword and with a search, and a system error box with its help button.
+bool renderHelp(Language language, const QString& folder) {
+    const QString suffix = language == Language::German ? "_de" : "_en";
+    app::HelpWindow help(language);
+    help.resize(980, 680);
+    help.show();
+    help.open("language.html#kw-SZ");
+    QApplication::processEvents();
+    bool saved = save(help, folder, "help" + suffix);
+    help.searchField()->setText("STMAX");
+    QApplication::processEvents();
+    saved = saved && save(help, folder, "help_search" + suffix);
+
+    app::QtHost qtHost;
+    Game game(qtHost);
+    game.state().settings.Language = language == Language::German ? 0 : 1;
+    qtHost.setGame(&game);
+    bool boxSaved = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            boxSaved = save(*box, folder, "systemerror" + suffix);
+            box->close();
+        }
+    });
+    const SystemMessagePlace place{3, "IF EI1 > 3 THEN SZ EI1(2), XX03;", "XX03;", 4};
+    ShowSystemMessage(game, 1, 33, place);
+    return saved && boxSaved;
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2 && argc != 3) {
@@ -417,6 +450,7 @@ int main(int argc, char** argv) {
         renderStatistics(TableType::French, folder) &&
         renderStatistics(TableType::American, folder) &&
         renderAnalysis(Language::German, record, folder) &&
-        renderAnalysis(Language::English, record, folder);
+        renderAnalysis(Language::English, record, folder) && renderHelp(Language::German, folder) &&
+        renderHelp(Language::English, folder);
     return ok ? 0 : 1;
 }

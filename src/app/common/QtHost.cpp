@@ -1,5 +1,13 @@
 #include "common/QtHost.h"
 
+#include "common/AppText.h"
+#include "help/HelpWindow.h"
+
+#ifndef Q_MOC_RUN
+#include "game/Game.h"
+#include "text/ManualAnchor.h"
+#endif
+
 #include <QApplication>
 #include <QCursor>
 #include <QDateTime>
@@ -8,6 +16,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -51,6 +60,23 @@ private:
     bool busy_;
 };
 
+// A numbered box gets a button that opens the manual at the entry of its message; the box stays
+// open.
+void addHelpButton(QMessageBox& message, const MessageBoxData& box, Language language) {
+    const std::optional<std::string> anchor = messageAnchor(box.kind, box.number);
+    if (!anchor) {
+        return;
+    }
+    QPushButton* help =
+        message.addButton(qText(HelpButtonCaption[language]), QMessageBox::HelpRole);
+    help->setObjectName("HelpButton");
+    // The box would close on any of its buttons; this one only opens the manual.
+    QObject::disconnect(help, &QPushButton::clicked, nullptr, nullptr);
+    const QString target = QString::fromStdString(manualTarget(ManualMessagesPage, anchor));
+    QObject::connect(help, &QPushButton::clicked, &message,
+                     [language, target] { HelpWindow::showHelp(language, target); });
+}
+
 } // namespace
 
 QString boxText(const std::string& text) {
@@ -65,6 +91,8 @@ void QtHost::showMessage(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), QMessageBox::Ok,
                         dialogParent_);
     const ArrowOverBox arrow;
+    message.setEscapeButton(QMessageBox::Ok);
+    addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
     message.exec();
 }
 
@@ -76,7 +104,10 @@ bool QtHost::askQuestion(const MessageBoxData& box) {
                         dialogParent_);
     message.setDefaultButton(box.defaultNo ? no : yes);
     const ArrowOverBox arrow;
-    return message.exec() == yes;
+    message.setEscapeButton(no);
+    addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
+    message.exec();
+    return message.standardButton(message.clickedButton()) == yes;
 }
 
 void QtHost::wait(int milliseconds) {

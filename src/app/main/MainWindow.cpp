@@ -14,6 +14,7 @@
 #include "game/SuperShortGame.h"
 #include "game/TournamentCommands.h"
 #include "game/Version.h"
+#include "help/HelpWindow.h"
 #include "help/TAboutBox.h"
 #include "main/BoardView.h"
 #include "main/InfoPanelWidget.h"
@@ -455,6 +456,7 @@ void MainWindow::retranslate() {
     replayActive_->setText(qText(ReplayActiveText[language]));
     superShortActive_->setText(qText(SuperShortActiveText[language]));
     spielablauf_->setSpracheKind(language);
+    HelpWindow::followLanguage(language);
 }
 
 void MainWindow::showCommands() {
@@ -690,7 +692,7 @@ void MainWindow::Jahr1Click() {
 }
 
 void MainWindow::HilfeInhalt1Click() {
-    command([this] { HelpClick(game_); });
+    command([this] { HelpWindow::openFromGame(game_); });
 }
 
 void MainWindow::AboutClick() {

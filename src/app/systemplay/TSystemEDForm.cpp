@@ -2,9 +2,11 @@
 #include "systemplay/TSystemEDForm.h"
 
 #include "common/AppText.h"
+#include "help/HelpWindow.h"
 
 #ifndef Q_MOC_RUN
 #include "game/GameCommands.h"
+#include "text/ManualAnchor.h"
 #endif
 
 #include <QCloseEvent>
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -210,6 +213,9 @@ TSystemEDForm::TSystemEDForm(Game& game, const SystemEditorRequest& request, QWi
     }
 
     buildMenus(browseOnly_);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName("KeywordHelp");
+    connect(f1, &QShortcut::activated, this, &TSystemEDForm::keywordHelp);
     Errorfield_->setVisible(request.LineNumber != 0);
     if (request.LineNumber != 0) {
         Errorfield_->setDisplay(systemEditorErrorDisplay(request, language()));
@@ -241,9 +247,18 @@ void TSystemEDForm::buildMenus(bool browseOnly) {
     }
     QMenu* hilfe = menuBar_->addMenu("&Hilfe");
     hilfe->setObjectName("SYHilfe");
-    const auto help = [this] { HelpClick(game_); };
-    addEntry(hilfe, "SYE_Help", "Hilfe Inhalt", this, help);
-    addEntry(hilfe, "SYE_P_Help", "Help Programmierung", this, help);
+    addEntry(hilfe, "SYE_Help", "Hilfe Inhalt", this, [this] { HelpWindow::openFromGame(game_); });
+    addEntry(hilfe, "SYE_P_Help", "Help Programmierung", this,
+             [this] { HelpWindow::openFromGame(game_, qText(ManualLanguagePage)); });
+}
+
+void TSystemEDForm::keywordHelp() {
+    const QTextCursor caret = EDmemo1m_->textCursor();
+    const QByteArray line = caret.block().text().toLatin1();
+    const auto anchor = keywordAnchor(std::string_view(line.constData(), line.size()),
+                                      static_cast<std::size_t>(caret.positionInBlock()));
+    HelpWindow::openFromGame(game_,
+                             QString::fromStdString(manualTarget(ManualLanguagePage, anchor)));
 }
 
 void TSystemEDForm::showText(const QString& caption, const QString& text) {

@@ -55,6 +55,8 @@ public slots:
     void EDSpeichernClick();
     void EDSpeichernunterClick();
     void EDBeendenClick();
+    // F1: the manual at the keyword or section label at the caret.
+    void keywordHelp();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
