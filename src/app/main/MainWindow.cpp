@@ -24,6 +24,7 @@
 #include "main/Tstart_bildschirm.h"
 #include "main/WheelView.h"
 #include "options/TOptionen.h"
+#include "permanence/TKonvertierung.h"
 #include "permanence/TLademenu.h"
 #include "permanence/YearFile.h"
 #include "settings/SettingsIo.h"
@@ -235,6 +236,7 @@ void MainWindow::connectCommands() {
         {"Neu1", &MainWindow::Neu1Click},
         {"Ladedatei1", &MainWindow::Ladedatei1Click},
         {"Jahr1", &MainWindow::Jahr1Click},
+        {"Konvertierung1", &MainWindow::Konvertierung1Click},
         {"About1", &MainWindow::AboutClick},
         {"Drucker1", &MainWindow::Drucker1Click},
         {"Verlauf1", &MainWindow::Verlauf1Click},
@@ -535,6 +537,14 @@ void MainWindow::Ladefile1Click() {
     command([this] {
         TLademenu menu(game_, this);
         menu.exec();
+    });
+}
+
+void MainWindow::Konvertierung1Click() {
+    // The window pauses the game while it is open.
+    command([this] {
+        TKonvertierung window(game_, this);
+        window.exec();
     });
 }
 
