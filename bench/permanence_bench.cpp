@@ -1,11 +1,14 @@
 // Permanence files: counting the coups of a 50 MB load file (the load menu counts every listed
-// file) and analysing a 32000-coup file (the analysis menu's "Datei laden ...").
+// file), analysing a 32000-coup file (the analysis menu's "Datei laden ...") and importing a
+// million coups of a comma-separated record.
 #include "BenchSupport.h"
 #include "game/Game.h"
 #include "permanence/AnalysisLoader.h"
 #include "permanence/CoupCounter.h"
+#include "permanence/DelimitedImport.h"
 #include "table/Table.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
@@ -77,5 +80,22 @@ void BM_LoadAnalysis(benchmark::State& state) {
     fs::remove(file);
 }
 BENCHMARK(BM_LoadAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The published records: rows of coups separated by commas.
+void BM_ConvertDelimitedText(benchmark::State& state) {
+    std::string text = loadFileText(SIZE_MAX, 1'000'000, false);
+    text.erase(0, text.find('\n') + 1);
+    std::replace(text.begin(), text.end(), ' ', ',');
+    std::size_t coups = 0;
+    for (auto _ : state) {
+        const quendra::DelimitedText load = quendra::convertDelimitedText(text, "Tisch 1");
+        coups = load.coups;
+        benchmark::DoNotOptimize(load.load.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+    state.counters["coups"] = static_cast<double>(coups);
+}
+BENCHMARK(BM_ConvertDelimitedText)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

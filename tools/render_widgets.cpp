@@ -18,6 +18,7 @@
 #include "permanence/AnalysisLoader.h"
 #include "permanence/LoadMenu.h"
 #include "permanence/StartOptions.h"
+#include "permanence/TKonvertierung.h"
 #include "permanence/TLademenu.h"
 #include "spin/BallRun.h"
 #include "spin/NumberPick.h"
@@ -38,10 +39,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -298,6 +301,38 @@ bool renderLoadMenu(Language language, const QString& folder) {
                 language == Language::German ? "loadmenu_german" : "loadmenu_english");
 }
 
+// The conversion window after a folder of two Hamburg files was chosen, and with a delimited
+// text file chosen instead.
+bool renderConversion(Language language, bool delimited, const QString& folder) {
+    QTemporaryDir files;
+    for (const char* name : {"H1.TXT", "H2.TXT"}) {
+        QFile file(files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+    }
+    ShotHost host;
+    Game game(host, 1);
+    game.state().settings.Language = languageIndex(language);
+    app::TKonvertierung window(game);
+    const QString chosen =
+        delimited ? files.filePath("spielbank-wiesbaden.de_t1_190424.txt") : files.path();
+    window.setFolderChooser([&chosen](QWidget*, const QString&) { return chosen; });
+    window.setFileChooser([&chosen](QWidget*, const QString&) { return chosen; });
+    if (delimited) {
+        window.findChild<QRadioButton*>("Trennzeichen")->setChecked(true);
+    }
+    window.show();
+    QWidget* field = window.findChild<QWidget*>(delimited ? "TextDatei" : "DirInfo");
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), field->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &click);
+    const QString name = QString("conversion_%1_%2")
+                             .arg(delimited ? "delimited" : "hamburg",
+                                  language == Language::German ? "german" : "english");
+    return save(window, folder, name);
+}
+
 // 2000 coups of a seeded game with two day separators, counted as the spin cycle counts them.
 void playCoups(GameState& state) {
     Random random(17);
@@ -446,7 +481,11 @@ int main(int argc, char** argv) {
         renderDialogs(folder) && renderSystemMenu(Language::German, folder) &&
         renderSystemMenu(Language::English, folder) && renderOptions(Language::German, folder) &&
         renderOptions(Language::English, folder) && renderLoadMenu(Language::German, folder) &&
-        renderLoadMenu(Language::English, folder) && renderTournament(folder) &&
+        renderLoadMenu(Language::English, folder) &&
+        renderConversion(Language::German, false, folder) &&
+        renderConversion(Language::English, false, folder) &&
+        renderConversion(Language::German, true, folder) &&
+        renderConversion(Language::English, true, folder) && renderTournament(folder) &&
         renderStatistics(TableType::French, folder) &&
         renderStatistics(TableType::American, folder) &&
         renderAnalysis(Language::German, record, folder) &&

@@ -7,6 +7,7 @@
 #include "Options.h"
 #include "permanence/Conversion.h"
 #include "permanence/CoupCounter.h"
+#include "permanence/DelimitedImport.h"
 
 #include <ostream>
 
@@ -51,6 +52,54 @@ int runCount(std::span<const std::string> args, std::ostream& out, std::ostream&
     return status;
 }
 
+namespace {
+
+// Why a file gave no load file, for stderr; empty when it gave one.
+std::string importFailure(const DelimitedImport& import) {
+    const std::string source = import.source.string();
+    const std::string target = import.target.string();
+    switch (import.status) {
+    case DelimitedStatus::Written:
+        return {};
+    case DelimitedStatus::TargetExists:
+        return target + ": exists already (--overwrite replaces it)";
+    case DelimitedStatus::SameFile:
+        return source + ": the load file would be the file itself";
+    case DelimitedStatus::NoCoups:
+        return source + ": no coup found, nothing written";
+    case DelimitedStatus::CannotRead:
+        return source + ": cannot be read";
+    case DelimitedStatus::CannotWrite:
+        return target + ": cannot be written";
+    }
+    return {};
+}
+
+int importDelimited(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+    int status = 0;
+    for (const std::string& file : options.files) {
+        const DelimitedImport import =
+            importDelimitedFile(file, options.collectInfo, options.overwrite);
+        for (const BadField& field : import.badFields) {
+            err << file << ':' << field.line << ':' << field.column << ": not a coup: \""
+                << field.text << "\"\n";
+        }
+        if (import.badFieldCount > import.badFields.size()) {
+            err << file << ": " << import.badFieldCount - import.badFields.size()
+                << " more fields that are not coups\n";
+        }
+        if (const std::string failure = importFailure(import); !failure.empty()) {
+            err << "quendra-cli convert: " << failure << '\n';
+            status = 1;
+        } else {
+            out << import.target.string() << ": " << import.coups << " coups\n";
+        }
+    }
+    return status;
+}
+
+} // namespace
+
 int runConvert(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     auto parsed = parseConvertOptions(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
@@ -60,6 +109,9 @@ int runConvert(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (options.help) {
         out << ConvertHelp;
         return 0;
+    }
+    if (options.delimited) {
+        return importDelimited(options, out, err);
     }
     std::error_code error;
     if (!std::filesystem::is_directory(options.folder, error)) {

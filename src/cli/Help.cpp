@@ -11,7 +11,8 @@ Commands:
   simulate   play a super-short game and print the players' results
   analyse    load permanence files for analysis and print their statistics
   count      print the coups of permanence files as the load menu counts them
-  convert    convert a folder of Hamburg permanence files into load files
+  convert    convert a folder of Hamburg permanence files, or delimited records, into load
+             files
   sessions   play many independent sessions and print the distribution of the results
   merge      join the JSON results of parts of one sessions batch
 
@@ -81,15 +82,24 @@ Prints the coups of each file as the load menu counts them.
 
 const std::string_view ConvertHelp =
     R"(usage: quendra-cli convert DIR [options]
+       quendra-cli convert --delimited FILE... [--info TEXT] [--overwrite]
 
 Converts every file of the folder from the Hamburg permanence layout into a load file (.inp),
 as the conversion window does: the originals are copied into DIR/sav first and removed once
 converted, and a collect file lists the load files.
 
+With --delimited, each FILE holds one coup per field, the fields separated by commas,
+semicolons, tabs or blanks; a first line with words is a header and is skipped. Each becomes
+the load file beside it with the extension .INP: the info line, then one coup per line (0 to 36
+and 00 as they stand). Fields that are no coups are listed on stderr as FILE:LINE:COLUMN. A file
+without a coup writes nothing; an existing load file is kept unless --overwrite is given.
+
   --american        American permanences: "00" is kept (default: French, "00" becomes "0")
   --no-backup       do not copy the originals into DIR/sav
   --collect NAME    name of the collect file (default SA1.SNP)
-  --info TEXT       comment line of the collect file
+  --info TEXT       comment line of the collect file; with --delimited the info line of the
+                    load files (default: the file's name without extension)
+  --overwrite       with --delimited: replace existing load files
   --answer A        no (default) or yes: the answer to every question
   --home DIR        program folder
   --lang L          de (default) or en, for the messages

@@ -338,9 +338,9 @@ std::optional<UsageError> countOption(const RawOption& o, CountOptions& c) {
 }
 
 constexpr OptionDefinition ConvertOptionList[] = {
-    {"--home", true, false},    {"--american", false, false}, {"--no-backup", false, false},
-    {"--collect", true, false}, {"--info", true, false},      {"--lang", true, false},
-    {"--answer", true, false},
+    {"--home", true, false},    {"--american", false, false},  {"--no-backup", false, false},
+    {"--collect", true, false}, {"--info", true, false},       {"--lang", true, false},
+    {"--answer", true, false},  {"--delimited", false, false}, {"--overwrite", false, false},
 };
 
 std::optional<UsageError> convertOption(const RawOption& o, ConvertOptions& c) {
@@ -359,6 +359,10 @@ std::optional<UsageError> convertOption(const RawOption& o, ConvertOptions& c) {
         return languageOption(o, c.language);
     } else if (n == "--answer") {
         return answerOption(o, c.answerYes);
+    } else if (n == "--delimited") {
+        c.delimited = true;
+    } else if (n == "--overwrite") {
+        c.overwrite = true;
     }
     return std::nullopt;
 }
@@ -369,6 +373,30 @@ std::optional<UsageError> filesGiven(const CommandLine& line, std::vector<std::s
     }
     files = line.positionals;
     return std::nullopt;
+}
+
+// The Hamburg folder takes one folder and its own options; the delimited import takes files.
+std::optional<UsageError> checkConvert(const CommandLine& line, ConvertOptions& c) {
+    const auto given = [&line](std::string_view name) {
+        return std::any_of(line.options.begin(), line.options.end(),
+                           [name](const RawOption& o) { return o.name == name; });
+    };
+    if (!c.delimited) {
+        if (c.overwrite) {
+            return UsageError{"--overwrite only with --delimited"};
+        }
+        if (line.positionals.size() != 1) {
+            return UsageError{"convert takes exactly one folder"};
+        }
+        c.folder = line.positionals.front();
+        return std::nullopt;
+    }
+    for (const char* folderOnly : {"--american", "--no-backup", "--collect", "--answer"}) {
+        if (given(folderOnly)) {
+            return UsageError{std::string(folderOnly) + " only without --delimited"};
+        }
+    }
+    return filesGiven(line, c.files);
 }
 
 constexpr OptionDefinition SessionsOptionList[] = {
@@ -488,15 +516,7 @@ Parsed<CountOptions> parseCountOptions(std::span<const std::string> args) {
 }
 
 Parsed<ConvertOptions> parseConvertOptions(std::span<const std::string> args) {
-    return parseWith<ConvertOptions>(
-        args, ConvertOptionList, convertOption,
-        [](const CommandLine& line, ConvertOptions& c) -> std::optional<UsageError> {
-            if (line.positionals.size() != 1) {
-                return UsageError{"convert takes exactly one folder"};
-            }
-            c.folder = line.positionals.front();
-            return std::nullopt;
-        });
+    return parseWith<ConvertOptions>(args, ConvertOptionList, convertOption, checkConvert);
 }
 
 Parsed<SessionsOptions> parseSessionsOptions(std::span<const std::string> args) {

@@ -79,6 +79,11 @@ struct ConvertOptions {
     bool help = false;
     std::optional<std::string> home;
     std::string folder;
+    // --delimited: the files named are delimited records to import, not a Hamburg folder;
+    // --info is then the load files' info line.
+    bool delimited = false;
+    std::vector<std::string> files;
+    bool overwrite = false;
     bool american = false;
     bool backup = true;
     std::optional<std::string> collectName;

@@ -102,6 +102,9 @@ TEST(Cli, WrongUsageGivesExitCode2AndOneLineWithTheReason) {
         {{"count"}, "no file given"},
         {{"convert", "a", "b"}, "convert takes exactly one folder"},
         {{"convert", "/no/such/folder"}, "/no/such/folder is not a folder"},
+        {{"convert", "--delimited"}, "no file given"},
+        {{"convert", "--delimited", "--collect", "S.SNP", "a"}, "--collect only without"},
+        {{"convert", "--overwrite", "dir"}, "--overwrite only with --delimited"},
     };
     for (const Case& c : cases) {
         CliRun r = runCli(c.args);
@@ -304,6 +307,30 @@ TEST_F(CliCommand, ConvertAsksBeforeOverwritingTheBackupAndConvertsOnYes) {
               "Casino Hamburg Tisch 1 01.02.2024 \r\n7\r\n0\r\n--\r\n12\r\n");
     EXPECT_EQ(readFile(files / "perm/SA1.SNP"), "//Hamburg Februar\r\nH1.inp\r\n");
     EXPECT_TRUE(std::filesystem::exists(files / "perm/sav/H1.TXT"));
+}
+
+TEST_F(CliCommand, ConvertDelimitedWritesLoadFilesAndKeepsExistingOnesUnlessTold) {
+    const std::string good = file("t1.csv", "Zahl;Tisch\r\n7;00\r\n12;x;0\r\n");
+    const std::string empty = file("t2.csv", "a,b\r\n");
+    CliRun first = runCli({"convert", "--delimited", good, empty, "--info", "Tisch 1"});
+    EXPECT_EQ(first.code, 1);
+    const std::string target = (files / "t1.INP").string();
+    EXPECT_EQ(first.out, target + ": 4 coups\n");
+    EXPECT_EQ(first.err, good +
+                             ":3:4: not a coup: \"x\"\n"
+                             "quendra-cli convert: " +
+                             empty + ": no coup found, nothing written\n");
+    EXPECT_EQ(readFile(files / "t1.INP"), "Tisch 1\r\n7\r\n00\r\n12\r\n0\r\n");
+    EXPECT_FALSE(std::filesystem::exists(files / "t2.INP"));
+
+    file("t1.csv", "5\n");
+    CliRun again = runCli({"convert", "--delimited", good});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_EQ(again.err,
+              "quendra-cli convert: " + target + ": exists already (--overwrite replaces it)\n");
+    EXPECT_EQ(readFile(files / "t1.INP"), "Tisch 1\r\n7\r\n00\r\n12\r\n0\r\n");
+    EXPECT_EQ(runCli({"convert", "--delimited", good, "--overwrite"}).code, 0);
+    EXPECT_EQ(readFile(files / "t1.INP"), "t1\r\n5\r\n") << "the file name as info line";
 }
 
 std::string fixtureSystem() {

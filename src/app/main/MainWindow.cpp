@@ -26,6 +26,7 @@
 #include "main/WheelView.h"
 #include "options/TOptionen.h"
 #include "permanence/AnalysisEntries.h"
+#include "permanence/TKonvertierung.h"
 #include "permanence/TLademenu.h"
 #include "permanence/YearFile.h"
 #include "settings/SettingsIo.h"
@@ -240,6 +241,7 @@ void MainWindow::connectCommands() {
         {"Neu1", &MainWindow::Neu1Click},
         {"Ladedatei1", &MainWindow::Ladedatei1Click},
         {"Jahr1", &MainWindow::Jahr1Click},
+        {"Konvertierung1", &MainWindow::Konvertierung1Click},
         {"About1", &MainWindow::AboutClick},
         {"Drucker1", &MainWindow::Drucker1Click},
         {"Verlauf1", &MainWindow::Verlauf1Click},
@@ -550,6 +552,14 @@ void MainWindow::LadeADateiClick() {
 
 void MainWindow::DateiaddierenClick() {
     command([this] { analysisEntries_->DateiaddierenClick(); });
+}
+
+void MainWindow::Konvertierung1Click() {
+    // The window pauses the game while it is open.
+    command([this] {
+        TKonvertierung window(game_, this);
+        window.exec();
+    });
 }
 
 void MainWindow::SpielEnde1Click() {

@@ -114,6 +114,7 @@ private:
     void Neu1Click();
     void Ladedatei1Click();
     void Jahr1Click();
+    void Konvertierung1Click();
     void AboutClick();
     void Drucker1Click();
     void StatistikTabClick(HowOftenView view);

@@ -67,6 +67,8 @@ inline constexpr std::array MainMenuEntries{
 
     MainMenuEntry{MainMenuId::Permanenz, "Tag1", {"Tag", "Day"}, "F4"},
     MainMenuEntry{MainMenuId::Permanenz, "Jahr1", {"Jahr", "Year"}, ""},
+    MainMenuEntry{
+        MainMenuId::Permanenz, "Konvertierung1", {"Konvertierung ...", "Conversion ..."}, "", true},
 
     MainMenuEntry{MainMenuId::Statistik, "Tabelle1", {"Tabelle", "Table"}, ""},
     MainMenuEntry{MainMenuId::Statistik, "Grafik1", {"Grafik", "Graphic"}, ""},
