@@ -5,6 +5,7 @@
 #include "permanence/Conversion.h"
 #include "permanence/ConversionTexts.h"
 #include "permanence/DelimitedImport.h"
+#include "permanence/LoadSet.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -242,8 +243,13 @@ bool TKonvertierung::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// Nothing chosen yet: the dialogs open where the load files are kept.
+QString TKonvertierung::loadFolder() const {
+    return QString::fromStdString(loadFileFolder(game_.state()).string());
+}
+
 void TKonvertierung::DirInfoDblClick() {
-    const QString chosen = chooseFolder_(this, folder_);
+    const QString chosen = chooseFolder_(this, folder_.isEmpty() ? loadFolder() : folder_);
     if (chosen.isEmpty()) {
         return;
     }
@@ -257,7 +263,8 @@ void TKonvertierung::DirInfoDblClick() {
 }
 
 void TKonvertierung::TextFileDblClick() {
-    const QString chosen = chooseFile_(this, QFileInfo(textFile_).absolutePath());
+    const QString chosen =
+        chooseFile_(this, textFile_.isEmpty() ? loadFolder() : QFileInfo(textFile_).absolutePath());
     if (chosen.isEmpty()) {
         return;
     }

@@ -49,6 +49,7 @@ private:
 
     void DirInfoDblClick();
     void TextFileDblClick();
+    QString loadFolder() const;
     void SammelfileCreateClick();
     void Convert_BUClick();
     void showFiles();

@@ -4,6 +4,7 @@
 #ifndef Q_MOC_RUN
 #include "AppTestGame.h"
 #include "game/StartUp.h"
+#include "permanence/LoadSet.h"
 #include "permanence/TKonvertierung.h"
 #endif
 
@@ -233,12 +234,21 @@ private slots:
     void aDelimitedFileBecomesALoadFile() {
         const QString source = write("t1.csv", "Datum;Zahl\r\n1.5.;7\r\n2.5.;00\r\n");
         open();
-        window->setFileChooser([&source](QWidget*, const QString&) { return source; });
+        QStringList starts;
+        window->setFileChooser([&source, &starts](QWidget*, const QString& start) {
+            starts << start;
+            return source;
+        });
         click("Trennzeichen");
         QVERIFY(!child<QLineEdit>("DirInfo")->isEnabled());
         QVERIFY(!convertButton()->isEnabled());
         QTest::mouseDClick(child<QLineEdit>("TextDatei"), Qt::LeftButton);
         QVERIFY(convertButton()->isEnabled());
+        // The first choice starts where the load files are, the next one beside the last file.
+        QTest::mouseDClick(child<QLineEdit>("TextDatei"), Qt::LeftButton);
+        QCOMPARE(
+            starts,
+            (QStringList{QString::fromStdString(loadFileFolder(game->state()).string()), perm}));
         child<QLineEdit>("LadeInfoText")->setText("Wiesbaden Tisch 1");
         click("Convert_BU");
         QCOMPARE(read("t1.INP"), QByteArray("Wiesbaden Tisch 1\r\n7\r\n00\r\n"));
