@@ -262,14 +262,19 @@ void HelpWindow::search(const QString& text) {
     if (wanted.isEmpty()) {
         return;
     }
-    for (const Entry& entry : entries_) {
-        if (entry.title.contains(wanted, Qt::CaseInsensitive) ||
-            entry.text.contains(wanted, Qt::CaseInsensitive)) {
-            auto* item = new QListWidgetItem(entry.title, hits_);
-            item->setToolTip(entry.chapter);
-            item->setData(TargetRole, entry.target);
+    // Entries named by the word come first, then those that only mention it.
+    const auto addHits = [this, &wanted](bool inTitle) {
+        for (const Entry& entry : entries_) {
+            if (entry.title.contains(wanted, Qt::CaseInsensitive) == inTitle &&
+                (inTitle || entry.text.contains(wanted, Qt::CaseInsensitive))) {
+                auto* item = new QListWidgetItem(entry.title, hits_);
+                item->setToolTip(entry.chapter);
+                item->setData(TargetRole, entry.target);
+            }
         }
-    }
+    };
+    addHits(true);
+    addHits(false);
 }
 
 void HelpWindow::openFirstHit() {

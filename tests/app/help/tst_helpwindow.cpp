@@ -212,6 +212,8 @@ private slots:
                 help.hits()->item(i)->data(Qt::UserRole).toString().startsWith("examples.html#");
         }
         QVERIFY(inExamples);
+        // The entry named by the word comes before those that only mention it.
+        QVERIFY(help.hits()->item(0)->text().contains("martingale", Qt::CaseInsensitive));
         const QString first = help.hits()->item(0)->data(Qt::UserRole).toString();
         QTest::keyClick(search, Qt::Key_Return);
         QCOMPARE(help.page() + '#' + help.anchor(), first);
