@@ -162,10 +162,14 @@ StatCount Stat_Update(StatisticsStore& store, const PocketRecord& pocket, bool e
     ++store.StatHowOften[TotalSlot];
     ++store.YearCups;
     if (extendedStatistics) {
-        // One pass over fixed 16-bit slots: the compiler turns it into a few vector adds.
-        for (std::uint16_t& coups : store.StatSinceNot) {
-            ++coups;
+        // One pass over fixed 16-bit slots. The first TotalSlot of them, a multiple of eight, go
+        // as vector adds even where the compiler would not add a scalar tail for the last one.
+        static_assert(TotalSlot % 8 == 0 && TotalSlot + 1 == CounterSlots);
+        std::uint16_t* const coups = store.StatSinceNot.data();
+        for (int slot = 0; slot < TotalSlot; ++slot) {
+            ++coups[slot];
         }
+        ++coups[TotalSlot];
         store.StatSinceNot[number] = 0;
     }
     FieldCounter counter(store.StatHowOften, &store.StatSinceNot);
