@@ -620,23 +620,6 @@ TEST_F(GameCommands, TheTournamentEntriesShowOnlyInTheTournamentPeriod) {
     }
 }
 
-TEST_F(GameCommands, TheHelpFileOfTheLanguageOpensOrAPlainMessageSaysItIsMissing) {
-    state().ProgramFolder = "/prog";
-    start();
-    host.openSucceeds = true;
-    EXPECT_TRUE(HelpClick(game));
-    state().settings.Language = 1;
-    host.openSucceeds = false;
-    EXPECT_FALSE(HelpClick(game));
-    ASSERT_EQ(host.openedFiles.size(), 2u);
-    EXPECT_EQ(host.openedFiles[0], std::filesystem::path("/prog/quendraD.chm"));
-    EXPECT_EQ(host.openedFiles[1], std::filesystem::path("/prog/quendraE.chm"));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Helpfile not found!");
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(state().phase, TextKind::gkMakeBet) << "the game resumes";
-}
-
 TEST_F(GameCommands, TheWheelBoxRightClickAsksForStartBeforeTheGame) {
     state().settings.ClickSound = true;
     KesselboxRightClick(game);

@@ -220,23 +220,4 @@ bool ChangeDelay(Game& game, int step) {
     return true;
 }
 
-std::filesystem::path helpFile(const GameState& state) {
-    return state.ProgramFolder /
-           (state.language() == Language::German ? "quendraD.chm" : "quendraE.chm");
-}
-
-bool HelpClick(Game& game) {
-    DialogPause pause(game);
-    if (game.host().openWithSystem(helpFile(game.state()))) {
-        return true;
-    }
-    MessageBoxData box;
-    box.kind = MessageKind::Info;
-    box.title = "Quendra";
-    box.icon = MessageIcon::None;
-    box.text = HelpFileMissing[game.state().language()];
-    game.host().showMessage(box);
-    return false;
-}
-
 } // namespace quendra

@@ -7,8 +7,6 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
-#include <filesystem>
-
 namespace quendra {
 
 // Start (F2), only while no game runs: with the manual time bar the game waits in `gkMakeMan`
@@ -39,12 +37,5 @@ MessageBoxData statisticsResetQuestion(Language language);
 // The `+` and `-` keys: the delay one higher or lower, kept within 1 to 100, and the time bar's
 // length with it. Not with the manual time bar.
 bool ChangeDelay(Game& game, int step);
-
-// "Hilfe Inhalt": the help file of the language opened by the system, in a dialog pause; when
-// that fails the plain message HelpFileMissing. Returns whether it opened.
-bool HelpClick(Game& game);
-std::filesystem::path helpFile(const GameState& state);
-inline constexpr BilingualText HelpFileMissing{"Hilfedatei wurde nicht gefunden!",
-                                               "Helpfile not found!"};
 
 } // namespace quendra
