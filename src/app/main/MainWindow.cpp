@@ -5,6 +5,7 @@
 #include "bets/ClearBoard.h"
 #include "bets/Placement.h"
 #include "common/AppText.h"
+#include "common/QtTranslations.h"
 #include "game/CommandState.h"
 #include "game/GameCommands.h"
 #include "game/MainWindowTexts.h"
@@ -459,6 +460,7 @@ void MainWindow::retranslate() {
     superShortActive_->setText(qText(SuperShortActiveText[language]));
     spielablauf_->setSpracheKind(language);
     HelpWindow::followLanguage(language);
+    useQtTranslations(language);
 }
 
 void MainWindow::showCommands() {
