@@ -2,6 +2,7 @@
 #include "permanence/TKonvertierung.h"
 
 #include "common/AppText.h"
+#include "common/FileDialogs.h"
 #include "permanence/Conversion.h"
 #include "permanence/ConversionTexts.h"
 #include "permanence/DelimitedImport.h"
@@ -42,19 +43,10 @@ QString runFolderDialog(QWidget* parent, const QString& start) {
 }
 
 QString runTextFileDialog(QWidget* parent, const QString& start) {
-    QFileDialog dialog(parent);
-    dialog.setObjectName("TextDateiDialog");
-    QStringList filters;
-    for (const FileDialogFilter& filter : DelimitedFileFilters) {
-        filters << QString("%1 (%2)").arg(qText(filter.name), qText(filter.pattern));
-    }
-    dialog.setNameFilters(filters);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDirectory(start);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    FileDialogRequest request;
+    request.folder = start;
+    request.filters = fileDialogFilters(DelimitedFileFilters);
+    return chooseExistingFile(parent, "TextDateiDialog", request);
 }
 
 // The program's files are 8-bit; what the user types goes into them as such.
