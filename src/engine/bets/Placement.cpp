@@ -18,20 +18,50 @@ std::optional<BetField> fieldOnTable(const GameState& state, std::string_view na
     return id->field;
 }
 
-// The field code inside a chip name: without "SH_" and without the player digit.
-std::string fieldCodeOfChip(std::string_view name) {
-    if (name.size() <= ChipPrefix.size() + 1) {
-        return {};
-    }
-    return std::string(name.substr(ChipPrefix.size(), name.size() - ChipPrefix.size() - 1));
-}
-
 // An added amount the field cannot take goes back, so the capital is unchanged.
 void giveBack(Game& game, std::int32_t added) {
     if (Player* player = game.state().currentPlayer()) {
         moveToTable(*player, -std::int64_t{added});
         game.host().changed(Change::Bars);
     }
+}
+
+// True (refused) when the chip limit is on and the new amount exceeds it: the added amount goes
+// back to the capital and info 3 names the field and the limit.
+bool chipLimitRefuses(Game& game, std::int32_t newAmount, std::int32_t added, BetField field) {
+    const Settings& settings = game.state().settings;
+    if (!settings.ChipLimitOn || newAmount <= settings.ChipLimit) {
+        return false;
+    }
+    giveBack(game, added);
+    game.showInfo(3, fieldCode(field) + " " + std::to_string(settings.ChipLimit));
+    return true;
+}
+
+// The placement itself on a field the table has: the field's amount afterwards, none when
+// refused.
+std::optional<std::int32_t> placeOnField(Game& game, std::int32_t amount, BetField field) {
+    GameState& state = game.state();
+    FieldBet& bet = state.currentPlayer()->board.at(field);
+    const std::int64_t newAmount = std::int64_t{bet.placed ? bet.amount : 0} + amount;
+    if (amount < 1) {
+        bet.amount = newAmount > 0 ? static_cast<std::int32_t>(newAmount) : 0;
+        bet.placed = bet.amount > 0;
+    } else {
+        if (!fitsAmount(newAmount)) {
+            giveBack(game, amount);
+            state.bets.PlacementRefused = true;
+            return std::nullopt;
+        }
+        if (chipLimitRefuses(game, static_cast<std::int32_t>(newAmount), amount, field)) {
+            state.bets.PlacementRefused = true;
+            return std::nullopt;
+        }
+        bet.amount = static_cast<std::int32_t>(newAmount);
+        bet.placed = true;
+    }
+    game.host().changed(Change::Chips);
+    return bet.amount;
 }
 
 } // namespace
@@ -60,46 +90,18 @@ bool ChargeStake(Game& game, std::int32_t amount) {
 
 PlaceResult PlaceBet(Game& game, std::int32_t amount, std::string_view name) {
     GameState& state = game.state();
-    Player* player = state.currentPlayer();
     const auto field = fieldOnTable(state, name);
-    if (!player || !field) {
+    if (!state.currentPlayer() || !field) {
+        return {};
+    }
+    const std::optional<std::int32_t> amountNow = placeOnField(game, amount, *field);
+    if (!amountNow) {
         return {};
     }
     const TableType table = state.table.type();
-    PlaceResult result{false,
-                       {chipName(*field, state.CurrentPlayer), 0,
-                        fieldAnchor(table, *field, state.CurrentPlayer)}};
-    FieldBet& bet = player->board.at(*field);
-    const std::int64_t newAmount = std::int64_t{bet.placed ? bet.amount : 0} + amount;
-    if (amount < 1) {
-        bet.amount = newAmount > 0 ? static_cast<std::int32_t>(newAmount) : 0;
-        bet.placed = bet.amount > 0;
-    } else {
-        if (!fitsAmount(newAmount)) {
-            giveBack(game, amount);
-            state.bets.PlacementRefused = true;
-            return {};
-        }
-        if (ChipLimitCheck(game, static_cast<std::int32_t>(newAmount), amount, name)) {
-            state.bets.PlacementRefused = true;
-            return {};
-        }
-        bet.amount = static_cast<std::int32_t>(newAmount);
-        bet.placed = true;
-    }
-    result.chip.amount = bet.amount;
-    game.host().changed(Change::Chips);
-    return result;
-}
-
-bool ChipLimitCheck(Game& game, std::int32_t newAmount, std::int32_t added, std::string_view name) {
-    const Settings& settings = game.state().settings;
-    if (!settings.ChipLimitOn || newAmount <= settings.ChipLimit) {
-        return false;
-    }
-    giveBack(game, added);
-    game.showInfo(3, fieldCodeOfChip(name) + " " + std::to_string(settings.ChipLimit));
-    return true;
+    return {false,
+            {chipName(*field, state.CurrentPlayer), *amountNow,
+             fieldAnchor(table, *field, state.CurrentPlayer)}};
 }
 
 PlacementOutcome AddUnit(Game& game, std::string_view name) {
@@ -163,7 +165,7 @@ void PlaceBetList(Game& game) {
             giveBack(game, entry.amount);
             continue;
         }
-        PlaceBet(game, entry.amount, chipName(*field, state.CurrentPlayer));
+        placeOnField(game, entry.amount, *field);
     }
     UpdateButtonState(game);
 }

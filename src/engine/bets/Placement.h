@@ -34,14 +34,11 @@ struct PlaceResult {
 bool ChargeStake(Game& game, std::int32_t amount);
 
 // Puts the amount on the field of the chip name for `CurrentPlayer`; the caller has charged
-// it. A positive amount passes `ChipLimitCheck` first; an amount below 1 removes, clearing the
-// field when nothing remains. Refused for a chip name that names no field of the table.
+// it. A positive amount is refused when the chip limit is on and the new amount exceeds it: the
+// amount goes back to the capital and info 3 names the field and the limit. An amount below 1
+// removes, clearing the field when nothing remains. Refused for a chip name that names no field
+// of the table.
 PlaceResult PlaceBet(Game& game, std::int32_t amount, std::string_view chipName);
-
-// True (refused) when the chip limit is on and the new amount exceeds it: the added amount goes
-// back to the capital and info 3 names the field and the limit.
-bool ChipLimitCheck(Game& game, std::int32_t newAmount, std::int32_t added,
-                    std::string_view chipName);
 
 enum class PlacementOutcome {
     Placed,  // the stake changed
