@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary bytes as a coup history, a table and a system file, run through
-// the pre-check, the reader and every statement line of the file.
+// the pre-check, the reader and every statement line of the file; a line with a prepared form
+// must do the same from it as from its text.
 #include "game/CoupHistory.h"
 #include "systemplay/SystemContext.h"
 #include "systemplay/SystemPrecheck.h"
@@ -9,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -19,6 +21,9 @@ using namespace quendra;
 class FuzzEvents : public SystemEvents {
 public:
     FuzzEvents(SystemState& state, std::uint8_t choice) : state_(state), choice_(choice) {}
+    // The same answers to come, for another state.
+    FuzzEvents(const FuzzEvents& other, SystemState& state)
+        : state_(state), choice_(other.choice_) {}
 
     RiseMaximumOutcome riseMaximum(int table) override {
         switch (choice_++ % 3) {
@@ -37,10 +42,42 @@ public:
     void showDataDisplay(const DataDisplay&) override {}
     void noUnitWarning() override {}
 
+    bool sameAnswersAs(const FuzzEvents& other) const { return choice_ == other.choice_; }
+
 private:
     SystemState& state_;
     std::uint8_t choice_;
 };
+
+// A line with a prepared form is executed from it, and from its text on copies: the two must
+// give the same message and leave the same state, bets and events.
+std::optional<SystemError> executeBothWays(SystemContext& context, FuzzEvents& events,
+                                           std::string_view line, int lineNumber) {
+    const PreparedStatement prepared = prepareStatementLine(line);
+    if (!prepared.forTable(context.table.type())) {
+        return executeStatementLine(context, line, lineNumber);
+    }
+    SystemState textState = context.state;
+    BetList textBets = context.betList;
+    bool textSwitch = context.MessageSwitch;
+    FuzzEvents textEvents(events, textState);
+    SystemContext fromText{textState,       textBets,   context.player, context.table,
+                           context.history, textSwitch, textEvents};
+    fromText.inStartSection = context.inStartSection;
+    fromText.settingStartValues = context.settingStartValues;
+    fromText.capital = context.capital;
+    const std::optional<SystemError> textError = executeStatementLine(fromText, line, lineNumber);
+    const std::optional<SystemError> error =
+        executeStatementLine(context, line, lineNumber, prepared);
+    const bool same = error == textError && context.state == textState &&
+                      context.betList.entries == textBets.entries &&
+                      context.betList.BetListTotal == textBets.BetListTotal &&
+                      context.MessageSwitch == textSwitch && events.sameAnswersAs(textEvents);
+    if (!same) {
+        __builtin_trap();
+    }
+    return error;
+}
 
 Table tableOf(TableType type) {
     Table table;
@@ -91,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             context.inStartSection = start;
             context.settingStartValues = start;
             context.capital = 1000;
-            executeStatementLine(context, reader.LastLine(), reader.LineNumber());
+            executeBothWays(context, events, reader.LastLine(), reader.LineNumber());
         }
         carryActionsOver(state);
         reader.rewind();

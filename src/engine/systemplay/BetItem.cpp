@@ -58,14 +58,23 @@ bool placeBet(StatementRun& run, BetItem item, std::string_view token) {
 }
 
 // The code and its index up to the comma or the semicolon.
-bool betItem(StatementRun& run) {
-    LineScanner& line = run.line;
+std::optional<SetItem> prepareBetItem(LineScanner& line, TableType table) {
     const std::string_view text = line.takeUntil(",;");
-    const BetItemParse parsed = parseBetItem(text, run.context.table.type(), IndexWidth::Free);
+    const BetItemParse parsed = parseBetItem(text, table, IndexWidth::Free);
     if (!parsed.item) {
-        return line.fail(parsed.error, parsed.token);
+        line.fail(parsed.error, parsed.token);
+        return std::nullopt;
     }
-    return placeBet(run, *parsed.item, text.substr(0, text.find_last_not_of(' ') + 1));
+    return BetItemEntry{*parsed.item, line.spanOf(text.substr(0, text.find_last_not_of(' ') + 1))};
+}
+
+bool applyBet(StatementRun& run, const BetItemEntry& entry) {
+    return placeBet(run, entry.bet, run.line.text(entry.token));
+}
+
+bool betItem(StatementRun& run) {
+    const std::optional<SetItem> item = prepareBetItem(run.line, run.context.table.type());
+    return item && applySetItem(run, *item);
 }
 
 } // namespace quendra::statements

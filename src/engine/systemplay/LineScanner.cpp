@@ -35,6 +35,11 @@ std::string_view LineScanner::takeUntil(std::string_view stops) {
     return take(std::min(rest.find_first_of(stops), rest.size()));
 }
 
+TextSpan LineScanner::spanOf(std::string_view token) const {
+    return {static_cast<std::uint32_t>(token.data() - line_.data()),
+            static_cast<std::uint32_t>(token.size())};
+}
+
 bool LineScanner::bracketsBalanced() const {
     if (bracketBalance_.empty()) {
         bracketBalance_.assign(line_.size() + 1, 0);

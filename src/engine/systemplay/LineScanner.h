@@ -20,6 +20,14 @@ struct SystemError {
     bool operator==(const SystemError&) const = default;
 };
 
+// A part of a line by its place, for a token kept beyond the scanner that read it.
+struct TextSpan {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+
+    bool operator==(const TextSpan&) const = default;
+};
+
 class LineScanner {
 public:
     LineScanner(std::string_view line, int lineNumber) : line_(line), lineNumber_(lineNumber) {}
@@ -38,6 +46,10 @@ public:
     std::string_view take(std::size_t count);
     // The text up to the first of `stops`, or to the end; the stop itself is not consumed.
     std::string_view takeUntil(std::string_view stops);
+
+    // Where a token (a view into this line) stands, and the token at a place of the same text.
+    TextSpan spanOf(std::string_view token) const;
+    std::string_view text(TextSpan span) const { return line_.substr(span.offset, span.length); }
 
     // The rest of the line holds as many "(" as ")" (their order is not examined). Asked before
     // every item of a set statement, so it costs no pass over the rest of the line.

@@ -5,36 +5,38 @@
 
 #include <algorithm>
 #include <array>
+#include <variant>
 #include <vector>
 
 namespace quendra::statements {
 namespace {
 
+// Reads an item for a prepared set statement: none for an item that is executed only from its
+// text, and for one whose text raises a message.
+using PrepareFunction = std::optional<SetItem> (*)(LineScanner&, TableType);
+
 struct ItemEntry {
     std::string_view code;
     StatementFunction execute;
+    PrepareFunction prepare;
 };
 
 // Any other start is a bet item.
 constexpr std::array<ItemEntry, 4> Items{{
-    {"CO", counterItem},
-    {"EI", unitItem},
-    {"ST", riseTableItem},
-    {"PT", playTableItem},
+    {"CO", counterItem, prepareCounterItem},
+    {"EI", unitItem, prepareUnitItem},
+    {"ST", riseTableItem, nullptr},
+    {"PT", playTableItem, nullptr},
 }};
+constexpr ItemEntry BetEntry{"", betItem, prepareBetItem};
 
-bool executeItem(StatementRun& run) {
-    LineScanner& line = run.line;
-    // A rest without brackets holds as many of each: none.
-    if (!line.bracketsBalanced()) {
-        return line.fail(SystemMessage::InvalidBrackets);
-    }
+const ItemEntry& itemAt(const LineScanner& line) {
     for (const ItemEntry& item : Items) {
         if (line.startsWith(item.code)) {
-            return item.execute(run);
+            return item;
         }
     }
-    return betItem(run);
+    return BetEntry;
 }
 
 bool atStatementEnd(const LineScanner& line) {
@@ -42,9 +44,9 @@ bool atStatementEnd(const LineScanner& line) {
 }
 
 // Items run from the left, each ending at the next comma or at the semicolon; a comma directly
-// in front of an item is skipped.
-bool setItems(StatementRun& run) {
-    LineScanner& line = run.line;
+// in front of an item is skipped. `item` reads (and executes, or keeps) the item at the cursor.
+template <class ItemAction>
+bool forEachItem(LineScanner& line, ItemAction item) {
     for (;;) {
         line.skipBlanks();
         if (line.accept(",")) {
@@ -53,7 +55,11 @@ bool setItems(StatementRun& run) {
         if (atStatementEnd(line)) {
             return true;
         }
-        if (!executeItem(run)) {
+        // A rest without brackets holds as many of each: none.
+        if (!line.bracketsBalanced()) {
+            return line.fail(SystemMessage::InvalidBrackets);
+        }
+        if (!item(itemAt(line))) {
             return false;
         }
         line.skipBlanks();
@@ -67,30 +73,123 @@ bool setItems(StatementRun& run) {
 }
 
 // A counter argument's operand: a value 0-255, or "CO" mm (the value of counter mm).
-std::optional<int> counterOperand(const SystemState& state, std::string_view text) {
+std::optional<ItemOperand> readCounterOperand(std::string_view text) {
     if (text.starts_with("CO")) {
         const std::string_view digits = text.substr(2);
         const std::optional<std::int32_t> counter = toInteger(digits);
         if (digits.size() != 2 || !counter || *counter < 0 || *counter >= CounterCount) {
             return std::nullopt;
         }
-        return state.Counters[static_cast<std::size_t>(*counter)];
+        return ItemOperand{0, *counter};
     }
     const std::optional<std::int32_t> value = toInteger(text);
     if (!value || *value < 0 || *value > CounterMaximum) {
         return std::nullopt;
     }
-    return *value;
+    return ItemOperand{*value};
 }
 
+// "CO" nn "(" argument ")": v, "+"v, "-"v, "CO" mm, "+CO" mm or "-CO" mm.
+std::optional<SetItem> readCounterItem(LineScanner& line) {
+    line.take(2);
+    const std::optional<int> counter = line.counterNumber();
+    if (!counter) {
+        return std::nullopt;
+    }
+    if (!line.accept("(")) {
+        line.fail(SystemMessage::InvalidCounterSyntax, line.take(1));
+        return std::nullopt;
+    }
+    const std::string_view argument = line.takeUntil(")");
+    line.accept(")");
+    const char sign = argument.empty() ? '\0' : argument.front();
+    const bool relative = sign == '+' || sign == '-';
+    const std::optional<ItemOperand> operand =
+        readCounterOperand(relative ? argument.substr(1) : argument);
+    if (!operand) {
+        line.fail(SystemMessage::InvalidCounterValue, argument);
+        return std::nullopt;
+    }
+    return CounterItem{*counter, relative ? sign : '\0', *operand};
+}
+
+bool applyCounter(StatementRun& run, const CounterItem& item) {
+    const int operand = operandValue(run.state(), item.operand);
+    if (item.sign == '\0') {
+        assignCounter(run, item.counter, operand);
+        return true;
+    }
+    std::int32_t& value = run.state().Counters[static_cast<std::size_t>(item.counter)];
+    value = std::clamp(item.sign == '+' ? value + operand : value - operand, 0, CounterMaximum);
+    return true;
+}
+
+template <class... Functions>
+struct Overloaded : Functions... {
+    using Functions::operator()...;
+};
+template <class... Functions>
+Overloaded(Functions...) -> Overloaded<Functions...>;
+
 } // namespace
+
+int operandValue(const SystemState& state, ItemOperand operand) {
+    return operand.counter >= 0 ? state.Counters[static_cast<std::size_t>(operand.counter)]
+                                : operand.value;
+}
+
+bool applySetItem(StatementRun& run, const SetItem& item) {
+    return std::visit(Overloaded{
+                          [&run](const UnitValueItem& unit) { return applyUnitValue(run, unit); },
+                          [&run](const RiseStepItem& step) { return applyRiseStep(run, step); },
+                          [&run](const CounterItem& counter) { return applyCounter(run, counter); },
+                          [&run](const BetItemEntry& bet) { return applyBet(run, bet); },
+                      },
+                      item);
+}
 
 bool setStatement(StatementRun& run) {
     if (!beginNested(run)) {
         return false;
     }
     run.line.take(2);
-    return setItems(run);
+    return forEachItem(run.line, [&run](const ItemEntry& item) { return item.execute(run); });
+}
+
+bool executePreparedSet(StatementRun& run, const std::vector<SetItem>& items) {
+    if (!beginNested(run)) {
+        return false;
+    }
+    for (const SetItem& item : items) {
+        if (!applySetItem(run, item)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::vector<SetItem>> prepareSetStatement(std::string_view text, TableType table) {
+    LineScanner line(text, 0);
+    line.skipBlanks();
+    if (!line.accept("SZ")) {
+        return std::nullopt;
+    }
+    std::vector<SetItem> items;
+    const bool read = forEachItem(line, [&](const ItemEntry& entry) {
+        std::optional<SetItem> item = entry.prepare ? entry.prepare(line, table) : std::nullopt;
+        if (item) {
+            items.push_back(*item);
+        }
+        return item.has_value();
+    });
+    if (!read || line.error()) {
+        return std::nullopt;
+    }
+    return items;
+}
+
+std::optional<SetItem> prepareCounterItem(LineScanner& line, TableType) {
+    return readCounterItem(line);
 }
 
 void assignCounter(StatementRun& run, int counter, int value) {
@@ -101,33 +200,9 @@ void assignCounter(StatementRun& run, int counter, int value) {
     }
 }
 
-// "CO" nn "(" argument ")": v, "+"v, "-"v, "CO" mm, "+CO" mm or "-CO" mm.
 bool counterItem(StatementRun& run) {
-    LineScanner& line = run.line;
-    line.take(2);
-    const std::optional<int> counter = line.counterNumber();
-    if (!counter) {
-        return false;
-    }
-    if (!line.accept("(")) {
-        return line.fail(SystemMessage::InvalidCounterSyntax, line.take(1));
-    }
-    const std::string_view argument = line.takeUntil(")");
-    line.accept(")");
-    const char sign = argument.empty() ? '\0' : argument.front();
-    const bool relative = sign == '+' || sign == '-';
-    const std::optional<int> operand =
-        counterOperand(run.state(), relative ? argument.substr(1) : argument);
-    if (!operand) {
-        return line.fail(SystemMessage::InvalidCounterValue, argument);
-    }
-    if (!relative) {
-        assignCounter(run, *counter, *operand);
-        return true;
-    }
-    std::int32_t& value = run.state().Counters[static_cast<std::size_t>(*counter)];
-    value = std::clamp(sign == '+' ? value + *operand : value - *operand, 0, CounterMaximum);
-    return true;
+    const std::optional<SetItem> item = readCounterItem(run.line);
+    return item && applySetItem(run, *item);
 }
 
 bool riseTableItem(StatementRun& run) {

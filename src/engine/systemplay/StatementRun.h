@@ -4,11 +4,13 @@
 #pragma once
 
 #include "systemplay/LineScanner.h"
+#include "systemplay/PreparedStatement.h"
 #include "systemplay/SystemBetCodes.h"
 #include "systemplay/SystemContext.h"
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace quendra::statements {
 
@@ -42,6 +44,24 @@ bool riseTableItem(StatementRun& run); // STMAX or a rise-table definition
 bool stmaxItem(StatementRun& run);
 bool playTableItem(StatementRun& run);
 bool betItem(StatementRun& run);
+
+// The items that can be read once (see PreparedStatement): each `prepare…` function reads its
+// item at the cursor, raising the text's message through the line and giving none; `apply…`
+// executes an item read before. Executed from text, an item is read and applied at once.
+std::optional<SetItem> prepareCounterItem(LineScanner& line, TableType table);
+std::optional<SetItem> prepareUnitItem(LineScanner& line, TableType table);
+std::optional<SetItem> prepareBetItem(LineScanner& line, TableType table);
+bool applySetItem(StatementRun& run, const SetItem& item);
+bool applyUnitValue(StatementRun& run, const UnitValueItem& item);
+bool applyRiseStep(StatementRun& run, const RiseStepItem& item);
+bool applyBet(StatementRun& run, const BetItemEntry& entry);
+// An operand's value now.
+int operandValue(const SystemState& state, ItemOperand operand);
+
+// A set statement's items read once, or none when the line has no prepared form for the table.
+std::optional<std::vector<SetItem>> prepareSetStatement(std::string_view text, TableType table);
+// Executes a prepared set statement: its items from the left, as `setStatement` executes them.
+bool executePreparedSet(StatementRun& run, const std::vector<SetItem>& items);
 
 // Places a bet: the stake unit (warning 15 when none was set), the bet list and its total, and
 // the record in `CurrentActions`. `token` is the text the bet came from, for the error funnel.

@@ -2,6 +2,7 @@
 #include "systemplay/SystemReader.h"
 
 #include "systemplay/SystemMessages.h"
+#include "systemplay/SystemStatements.h"
 
 namespace quendra {
 
@@ -57,6 +58,9 @@ SystemSteps readSystemSteps(std::string_view text) {
         step.LineNumber = reader.LineNumber();
         step.LastLine = reader.LastLine();
         step.error = reader.error();
+        if (step.kind == LineKind::Statement) {
+            step.prepared = prepareStatementLine(step.LastLine);
+        }
         if (step.kind == LineKind::EndOfFile) {
             return steps;
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "systemplay/LineScanner.h"
+#include "systemplay/PreparedStatement.h"
 #include "systemplay/SystemLine.h"
 #include "systemplay/SystemText.h"
 
@@ -64,6 +65,7 @@ struct SystemStep {
     int LineNumber = 0;
     std::string LastLine;
     std::optional<SystemError> error; // message 0 for an invalid label
+    PreparedStatement prepared;       // of a statement line
 };
 
 // What a reader gives for the whole text, from its first line to the end of the file (the last

@@ -240,7 +240,7 @@ private:
         context.settingStartValues = !player_.StartDone;
         context.capital = player_.Capital;
         const std::optional<SystemError> error =
-            executeStatementLine(context, step_->LastLine, step_->LineNumber);
+            executeStatementLine(context, step_->LastLine, step_->LineNumber, step_->prepared);
         if (error && !RunAborted_) {
             raise(*error);
         }

@@ -79,6 +79,8 @@ struct SystemState {
 
     // The value of a rise table at its current step; 0 while the step is 0 or past the values.
     int riseValueAtStep(int table) const;
+
+    bool operator==(const SystemState&) const = default;
 };
 
 // Start of a run: the first bet item of the run starts a new list of actions.

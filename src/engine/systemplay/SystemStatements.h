@@ -2,6 +2,7 @@
 #pragma once
 
 #include "systemplay/LineScanner.h"
+#include "systemplay/PreparedStatement.h"
 #include "systemplay/SystemContext.h"
 
 #include <optional>
@@ -14,5 +15,13 @@ namespace quendra {
 // offending token, or none when the line ran to its end or a condition ended it.
 std::optional<SystemError> executeStatementLine(SystemContext& context, std::string_view line,
                                                 int lineNumber);
+
+// The line read once for the runs to come (see PreparedStatement).
+PreparedStatement prepareStatementLine(std::string_view line);
+
+// The same as executing the line from its text, from its prepared form when it has one for the
+// table.
+std::optional<SystemError> executeStatementLine(SystemContext& context, std::string_view line,
+                                                int lineNumber, const PreparedStatement& prepared);
 
 } // namespace quendra

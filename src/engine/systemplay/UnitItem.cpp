@@ -18,25 +18,24 @@ void setUnit(StatementRun& run, int unit, std::int64_t value) {
     run.state().StakeUnit = v;
 }
 
-// "(" v ")" with v at least 1.
-bool unitValue(StatementRun& run, int unit) {
-    LineScanner& line = run.line;
+// "(" v ")" with v at least 1, after the "(".
+std::optional<SetItem> readUnitValue(LineScanner& line, int unit) {
     const std::string_view text = line.takeUntil(")");
     const std::optional<std::int32_t> value = toInteger(text);
     if (!value) {
-        return line.fail(SystemMessage::NumericExpected, text);
+        line.fail(SystemMessage::NumericExpected, text);
+        return std::nullopt;
     }
     if (*value < 1) {
-        return line.fail(SystemMessage::InvalidUnitValue, text);
+        line.fail(SystemMessage::InvalidUnitValue, text);
+        return std::nullopt;
     }
     line.accept(")");
-    setUnit(run, unit, *value);
-    return true;
+    return UnitValueItem{unit, *value};
 }
 
 // The step operand k: a number, or "CO" nn for the value of counter nn.
-std::optional<int> stepOperand(StatementRun& run, std::string_view text) {
-    LineScanner& line = run.line;
+std::optional<ItemOperand> readStepOperand(LineScanner& line, std::string_view text) {
     if (text.starts_with("CO")) {
         const std::string_view digits = text.substr(2);
         const std::optional<std::int32_t> counter = toInteger(digits);
@@ -44,17 +43,15 @@ std::optional<int> stepOperand(StatementRun& run, std::string_view text) {
             line.fail(SystemMessage::InvalidCounter, digits);
             return std::nullopt;
         }
-        return run.state().Counters[static_cast<std::size_t>(*counter)];
+        return ItemOperand{0, *counter};
     }
     const std::optional<std::int32_t> value = toInteger(text);
     if (!value) {
         line.fail(SystemMessage::NumericExpected, text);
         return std::nullopt;
     }
-    return *value;
+    return ItemOperand{*value};
 }
-
-enum class StepKind { Absolute, Forward, Back };
 
 // Moves the table's step; false when the statement ends here. A step of k below 1 moves
 // nothing. Only the absolute form needs a defined table: a forward step on an undefined one
@@ -91,17 +88,16 @@ bool moveStep(StatementRun& run, int table, StepKind kind, int k, std::string_vi
     return true;
 }
 
-// "(ST" t "(" k "))", "(ST" t "(+" k "))" or "(ST" t "(-" k "))": the table's step moves, and
-// the unit and the stake unit take the table's value at its new step.
-bool riseStep(StatementRun& run, int unit) {
-    LineScanner& line = run.line;
+// "ST" t "(" k "))", "ST" t "(+" k "))" or "ST" t "(-" k "))", after the "(".
+std::optional<SetItem> readRiseStep(LineScanner& line, int unit) {
     const std::string_view tableToken = line.take(2);
     const std::optional<int> table = line.riseTableDigit();
     if (!table) {
-        return false;
+        return std::nullopt;
     }
     if (!line.accept("(")) {
-        return line.fail(SystemMessage::InvalidUnitSyntax, line.take(1));
+        line.fail(SystemMessage::InvalidUnitSyntax, line.take(1));
+        return std::nullopt;
     }
     StepKind kind = StepKind::Absolute;
     if (line.accept("+")) {
@@ -109,27 +105,31 @@ bool riseStep(StatementRun& run, int unit) {
     } else if (line.accept("-")) {
         kind = StepKind::Back;
     }
-    const std::string_view operandText = line.takeUntil(")");
-    const std::optional<int> k = stepOperand(run, operandText);
+    const std::optional<ItemOperand> k = readStepOperand(line, line.takeUntil(")"));
     if (!k) {
-        return false;
+        return std::nullopt;
     }
     if (!line.accept("))")) {
-        return line.fail(SystemMessage::InvalidUnitSyntax, line.takeUntil(",;"));
-    }
-    if (*k < 1) {
-        return true;
+        line.fail(SystemMessage::InvalidUnitSyntax, line.takeUntil(",;"));
+        return std::nullopt;
     }
     const std::string_view token(tableToken.data(), 3);
-    if (!moveStep(run, *table, kind, *k, token)) {
-        return false;
+    return RiseStepItem{unit, *table, kind, *k, line.spanOf(token)};
+}
+
+// "EI" d and the blanks after it.
+std::optional<int> readUnitHead(LineScanner& line) {
+    line.take(2);
+    const std::optional<int> unit = line.unitNumber();
+    if (unit) {
+        line.skipBlanks();
     }
-    // A table put back to a start step that was never set has no value to give.
-    if (const int value = run.state().riseValueAtStep(*table); value > 0) {
-        setUnit(run, unit, value);
-    }
-    run.state().CurrentTable = static_cast<std::uint8_t>(*table);
-    return true;
+    return unit;
+}
+
+// After "EI" d "(": a rise step or a unit value.
+std::optional<SetItem> readUnitBracket(LineScanner& line, int unit) {
+    return line.startsWith("ST") ? readRiseStep(line, unit) : readUnitValue(line, unit);
 }
 
 // The operand of unit arithmetic: read up to the first blank, or else up to the semicolon.
@@ -231,16 +231,46 @@ bool unitArithmetic(StatementRun& run, int unit) {
 
 } // namespace
 
+bool applyUnitValue(StatementRun& run, const UnitValueItem& item) {
+    setUnit(run, item.unit, item.value);
+    return true;
+}
+
+// The table's step moves, and the unit and the stake unit take the table's value at its new
+// step.
+bool applyRiseStep(StatementRun& run, const RiseStepItem& item) {
+    const int k = operandValue(run.state(), item.k);
+    if (k < 1) {
+        return true;
+    }
+    if (!moveStep(run, item.table, item.kind, k, run.line.text(item.token))) {
+        return false;
+    }
+    // A table put back to a start step that was never set has no value to give.
+    if (const int value = run.state().riseValueAtStep(item.table); value > 0) {
+        setUnit(run, item.unit, value);
+    }
+    run.state().CurrentTable = static_cast<std::uint8_t>(item.table);
+    return true;
+}
+
+std::optional<SetItem> prepareUnitItem(LineScanner& line, TableType) {
+    const std::optional<int> unit = readUnitHead(line);
+    if (!unit || !line.accept("(")) {
+        return std::nullopt; // unit arithmetic is executed from its text
+    }
+    return readUnitBracket(line, *unit);
+}
+
 bool unitItem(StatementRun& run) {
     LineScanner& line = run.line;
-    line.take(2);
-    const std::optional<int> unit = line.unitNumber();
+    const std::optional<int> unit = readUnitHead(line);
     if (!unit) {
         return false;
     }
-    line.skipBlanks();
     if (line.accept("(")) {
-        return line.startsWith("ST") ? riseStep(run, *unit) : unitValue(run, *unit);
+        const std::optional<SetItem> item = readUnitBracket(line, *unit);
+        return item && applySetItem(run, *item);
     }
     const char next = line.peek();
     if (next == '*' || next == '/' || next == '+' || next == '-') {

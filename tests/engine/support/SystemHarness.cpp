@@ -26,12 +26,32 @@ Table standardTable(TableType type) {
 }
 
 std::optional<SystemError> SystemHarness::run(std::string_view line, int lineNumber) {
+    const PreparedStatement prepared = prepareStatementLine(line);
+    if (!prepared.forTable(table.type())) {
+        return execute(line, lineNumber, nullptr);
+    }
+    SystemHarness fromText = *this;
+    const std::optional<SystemError> textError = fromText.execute(line, lineNumber, nullptr);
+    const std::optional<SystemError> error = execute(line, lineNumber, &prepared);
+    EXPECT_EQ(error, textError) << "prepared and from text: " << line;
+    EXPECT_TRUE(state == fromText.state) << "prepared and from text: " << line;
+    EXPECT_TRUE(betList.entries == fromText.betList.entries &&
+                betList.BetListTotal == fromText.betList.BetListTotal)
+        << "prepared and from text: " << line;
+    EXPECT_TRUE(events == fromText.events && MessageSwitch == fromText.MessageSwitch)
+        << "prepared and from text: " << line;
+    return error;
+}
+
+std::optional<SystemError> SystemHarness::execute(std::string_view line, int lineNumber,
+                                                  const PreparedStatement* prepared) {
     events.state = &state;
     SystemContext context{state, betList, player, table, history, MessageSwitch, events};
     context.inStartSection = inStartSection;
     context.settingStartValues = settingStartValues;
     context.capital = capital;
-    return executeStatementLine(context, line, lineNumber);
+    return prepared ? executeStatementLine(context, line, lineNumber, *prepared)
+                    : executeStatementLine(context, line, lineNumber);
 }
 
 std::optional<SystemError> SystemHarness::runAll(std::initializer_list<std::string_view> lines) {

@@ -4,6 +4,7 @@
 
 #include "game/CoupHistory.h"
 #include "systemplay/LineScanner.h"
+#include "systemplay/PreparedStatement.h"
 #include "systemplay/SystemContext.h"
 #include "systemplay/SystemState.h"
 #include "table/Table.h"
@@ -35,6 +36,11 @@ public:
     int restarts = 0;
     int unitWarnings = 0;
     std::vector<DataDisplay> displays;
+
+    bool operator==(const RecordingEvents& other) const {
+        return maxima == other.maxima && stops == other.stops && restarts == other.restarts &&
+               unitWarnings == other.unitWarnings && displays == other.displays;
+    }
 };
 
 // A table of the given type with the standard wheel.
@@ -52,13 +58,18 @@ struct SystemHarness {
     bool settingStartValues = false;
     std::int32_t capital = 0;
 
-    // Executes one statement line.
+    // Executes one statement line. A line with a prepared form is executed from it, and from its
+    // text on a copy of the harness: both must give the same message and leave the same state.
     std::optional<SystemError> run(std::string_view line, int lineNumber = 1);
     // Executes lines one after the other, stopping at the first error.
     std::optional<SystemError> runAll(std::initializer_list<std::string_view> lines);
     // The coups so far, newest first: GZ, VZ, V0, ...
     void setHistory(std::initializer_list<int> newestFirst);
     void useTable(TableType type) { table = standardTable(type); }
+
+private:
+    std::optional<SystemError> execute(std::string_view line, int lineNumber,
+                                       const PreparedStatement* prepared);
 };
 
 // Exactly message `message` raised in line `line`.
