@@ -2,6 +2,7 @@
 // that a seeded run draws the same numbers with every standard library.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <random>
 
@@ -21,7 +22,18 @@ public:
     std::uint64_t below(std::uint64_t count);
 
 private:
+    // The largest engine value that is kept for a draw from [0, count).
+    std::uint64_t rejectionLimit(std::uint64_t count);
+
     std::mt19937_64 engine_;
+    // A coup draws from the same two ranges (the ball's steps and its extra turns) again and
+    // again: their limits are kept, sparing two divisions per draw.
+    struct RangeLimit {
+        std::uint64_t count = 0;
+        std::uint64_t limit = 0;
+    };
+    std::array<RangeLimit, 2> limits_{};
+    std::size_t nextLimit_ = 0;
 };
 
 } // namespace quendra
