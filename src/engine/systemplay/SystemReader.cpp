@@ -62,9 +62,15 @@ SystemSteps readSystemSteps(std::string_view text) {
             step.prepared = prepareStatementLine(step.LastLine);
         }
         if (step.kind == LineKind::EndOfFile) {
-            return steps;
+            break;
         }
     }
+    for (std::size_t i = steps.size(); i-- > 0;) {
+        const bool lastOrBeforeOther =
+            i + 1 == steps.size() || steps[i + 1].kind != LineKind::Statement;
+        steps[i].sectionEnd = lastOrBeforeOther ? i + 1 : steps[i + 1].sectionEnd;
+    }
+    return steps;
 }
 
 } // namespace quendra

@@ -66,6 +66,9 @@ struct SystemStep {
     std::string LastLine;
     std::optional<SystemError> error; // message 0 for an invalid label
     PreparedStatement prepared;       // of a statement line
+    // The index of the first step after this one that is no statement line: where a run that
+    // does not execute this line's section goes on.
+    std::size_t sectionEnd = 0;
 };
 
 // What a reader gives for the whole text, from its first line to the end of the file (the last

@@ -197,29 +197,31 @@ private:
         }
     }
 
-    void statementLine(bool inStartRun) {
+    // Whether the lines of the section the step stands in are executed in this run. It does
+    // not change while a run passes over a section's lines.
+    bool executesSection(bool inStartRun) const {
         switch (*step_->section) {
         case Section::Start:
-            if (inStartRun) {
-                execute(true);
-                if (!RunEnd_ && !RunAborted_) {
-                    waitAfterStartLine();
-                }
-            }
-            break;
+            return inStartRun;
         case Section::Win:
-            if (player_.CoupNet > 0) {
-                execute(false);
-            }
-            break;
+            return player_.CoupNet > 0;
         case Section::Loss:
-            if (player_.CoupNet < 0) {
-                execute(false);
-            }
-            break;
+            return player_.CoupNet < 0;
         case Section::Always:
-            execute(false);
-            break;
+            return true;
+        }
+        return false;
+    }
+
+    void statementLine(bool inStartRun) {
+        if (!executesSection(inStartRun)) {
+            // The rest of the section's lines are passed over at once.
+            next_ = std::min(step_->sectionEnd, steps_.size() - 1);
+            return;
+        }
+        execute(inStartRun); // only start-section lines are executed in the start run
+        if (inStartRun && !RunEnd_ && !RunAborted_) {
+            waitAfterStartLine();
         }
     }
 
