@@ -4,6 +4,7 @@
 #include "systemplay/SystemFile.h"
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 
 namespace quendra {
@@ -23,6 +24,17 @@ std::optional<SystemFileStamp> examine(const std::filesystem::path& file) {
 }
 
 } // namespace
+
+SystemFileCache::Clock::time_point SystemFileCache::coarseNow() {
+#ifdef CLOCK_MONOTONIC_COARSE
+    timespec now{};
+    if (clock_gettime(CLOCK_MONOTONIC_COARSE, &now) == 0) {
+        return Clock::time_point(std::chrono::seconds(now.tv_sec) +
+                                 std::chrono::nanoseconds(now.tv_nsec));
+    }
+#endif
+    return Clock::now();
+}
 
 SystemFileCache::Entry& SystemFileCache::entry(const std::string& file) {
     const auto found = std::find_if(entries_.begin(), entries_.end(),

@@ -75,7 +75,11 @@ private:
     std::uint64_t round_ = 1;
     std::uint64_t batch_ = 0;
     bool throttled_ = false;
-    std::function<Clock::time_point()> now_ = [] { return Clock::now(); };
+    std::function<Clock::time_point()> now_ = coarseNow;
+
+    // The monotonic clock at a resolution of a few milliseconds, which is nothing against the
+    // interval; where the system has it, it is read far faster than the precise one.
+    static Clock::time_point coarseNow();
 };
 
 } // namespace quendra
