@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace quendra {
 namespace {
@@ -141,6 +142,28 @@ TEST(SystemRun, TheCoupsResultChoosesTheWinOrTheLossSectionAndAnEvenCoupNeither)
     // Without a bet there is no result either, so nothing more is ever placed.
     g.coup(Red);
     EXPECT_EQ(g.player(1).BetSum, 0);
+}
+
+TEST(SystemRun, SectionsPassedOverEndAtTheirNextLabelOrBreakWhereverTheyRecur) {
+    SystemPlayGame g;
+    // A loss section between two win sections, a colon in a comment that breaks the second win
+    // section (the lines up to the next label are passed over), and the always section last.
+    g.activate(1, g.writeSystem("RECUR.SYF", "ST:\r\nSZ EI1(1), EC03;\r\n"
+                                             "GW:\r\nSZ CO01(+1);\r\nSZ CO01(+1);\r\n"
+                                             "VE:\r\nSZ CO02(+1);\r\n"
+                                             "GW:\r\nSZ CO03(+1);\r\nSZ CO04(+1); (* note: *)\r\n"
+                                             "SZ CO04(+1);\r\n"
+                                             "AL:\r\nSZ CO05(+1), EI1(1), EC03;\r\n"));
+    const auto counters = [&g] {
+        const auto& c = g.player(1).system.Counters;
+        return std::vector<int>{c[1], c[2], c[3], c[4], c[5]};
+    };
+    g.coup(Red);
+    EXPECT_EQ(counters(), (std::vector<int>{2, 0, 1, 0, 1}));
+    g.coup(Black);
+    EXPECT_EQ(counters(), (std::vector<int>{2, 1, 1, 0, 2}));
+    g.coup(Red);
+    EXPECT_EQ(counters(), (std::vector<int>{4, 1, 2, 0, 3}));
 }
 
 TEST(SystemRun, InTheRealModeAmountsAreCurrencyUnitsAsTheyStand) {
