@@ -37,6 +37,16 @@ constexpr std::array<CodeRow, 16> Codes{{
     {"DN", BetCode::DN},
 }};
 
+constexpr bool inValueOrder() {
+    for (std::size_t i = 0; i < Codes.size(); ++i) {
+        if (static_cast<std::size_t>(Codes[i].code) != i + 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inValueOrder());
+
 // The sectors of the single-zero wheel as the conditions read them.
 constexpr std::array KsNumbers{27, 13, 36, 11, 30, 8, 23, 10, 5, 24, 16, 33};
 constexpr std::array GsNumbers{22, 18, 29, 7, 28, 12, 35, 3, 26, 0, 32, 15, 19, 4, 21, 2, 25};
@@ -76,9 +86,9 @@ std::optional<BetCode> betCodeFromText(std::string_view code) {
 }
 
 std::string_view betCodeText(BetCode code) {
-    const auto found = std::find_if(Codes.begin(), Codes.end(),
-                                    [code](const CodeRow& row) { return row.code == code; });
-    return found == Codes.end() ? std::string_view{} : found->text;
+    // The rows stand in the order of the codes' values, 1 to 16.
+    const auto row = static_cast<std::size_t>(code) - 1;
+    return row < Codes.size() ? Codes[row].text : std::string_view{};
 }
 
 bool isSector(BetCode code) {
@@ -153,12 +163,15 @@ BetItemParse parseBetItem(std::string_view text, TableType table, IndexWidth wid
 }
 
 std::string actionText(BetItem item) {
-    std::string text(betCodeText(item.code));
-    if (!isSector(item.code)) {
-        text += static_cast<char>('0' + item.index / 10 % 10);
-        text += static_cast<char>('0' + item.index % 10);
+    const std::string_view code = betCodeText(item.code);
+    if (isSector(item.code)) {
+        return std::string(code);
     }
-    return text;
+    std::array<char, 4> text{};
+    const auto end = std::copy(code.begin(), code.end(), text.begin());
+    end[0] = static_cast<char>('0' + item.index / 10 % 10);
+    end[1] = static_cast<char>('0' + item.index % 10);
+    return std::string(text.begin(), end + 2);
 }
 
 bool betOnTable(BetItem item, TableType table) {
