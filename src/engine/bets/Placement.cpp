@@ -154,8 +154,14 @@ void PlaceBetList(Game& game) {
     if (!state.currentPlayer()) {
         return;
     }
-    // A copy: a message box shown while placing may let other handlers touch the list.
-    const std::vector<BetListEntry> entries = state.bets.betList.entries;
+    // A message box (info 3 of the chip limit) shown while placing may let other handlers touch
+    // the list: with the chip limit on, a copy is placed. Without it nothing can interrupt.
+    std::vector<BetListEntry> copy;
+    if (state.settings.ChipLimitOn) {
+        copy = state.bets.betList.entries;
+    }
+    const std::vector<BetListEntry>& entries =
+        state.settings.ChipLimitOn ? copy : state.bets.betList.entries;
     for (const BetListEntry& entry : entries) {
         if (entry.amount < 1) {
             continue;
