@@ -5,6 +5,7 @@
 #include "bets/Placement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quendra {
 namespace {
@@ -41,7 +42,7 @@ void applyZeroRule(GameState& state, Wins& wins) {
     PrisonState& prison = state.bets.prison;
     for (int p = 1; p <= state.playersInPlay(); ++p) {
         for (int k = 1; k <= EvenChanceCount; ++k) {
-            const FieldBet& bet = state.player(p).board.at({BetKind::EvenChance, k});
+            const FieldBet& bet = std::as_const(state.player(p).board).at({BetKind::EvenChance, k});
             if (!bet.placed || bet.amount < 1) {
                 continue;
             }
@@ -98,12 +99,14 @@ void payWinningFields(GameState& state, Player& player, int number, std::int64_t
     const TipRule tip = tipRuleOf(state.settings);
     const bool withStake = state.settings.WinPiecesToProfit;
     for (const BetField field : fieldsCovering(table, number)) {
-        FieldBet& bet = player.board.at(field);
-        if (!bet.placed || bet.amount < 1) {
+        // Looked at without handing the field out for writing: an empty field must not join
+        // the fields the board's walks visit.
+        const FieldBet& seen = std::as_const(player.board).at(field);
+        if (!seen.placed || seen.amount < 1) {
             continue;
         }
-        win += std::int64_t{bet.amount} * payoutFactor(table, field, tip, withStake);
-        bet.stays = !withStake;
+        win += std::int64_t{seen.amount} * payoutFactor(table, field, tip, withStake);
+        player.board.at(field).stays = !withStake;
     }
 }
 
