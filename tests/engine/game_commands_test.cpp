@@ -189,6 +189,18 @@ TEST_F(GameCommands, ADialogPausesTheGameAndResumesItWhenItCloses) {
     EXPECT_EQ(windowCaption(state()), "Quendra");
 }
 
+TEST_F(GameCommands, ADialogOpenedFromADialogLeavesTheGamePausedUntilTheFirstCloses) {
+    start();
+    {
+        DialogPause loadMenu(game);
+        { DialogPause fileDialog(game); }
+        EXPECT_EQ(state().phase, TextKind::gkPause);
+        EXPECT_FALSE(state().GameTimerOn);
+    }
+    EXPECT_EQ(state().phase, TextKind::gkMakeBet);
+    EXPECT_TRUE(state().GameTimerOn);
+}
+
 TEST_F(GameCommands, ADialogLeavesTheStoppedGameAndTheManualTimeBarAlone) {
     for (bool started : {false, true}) {
         SCOPED_TRACE(started);

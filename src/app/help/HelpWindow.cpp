@@ -78,11 +78,6 @@ HelpWindow* HelpWindow::showHelp(Language language, const QString& target) {
 
 HelpWindow* HelpWindow::openFromGame(Game& game, const QString& target) {
     const QString place = target.isEmpty() ? qText(ManualContentsPage) : target;
-    // Opened from a window that paused the game (the system editor), leaving the pause here
-    // would set the game going behind that window.
-    if (game.state().phase == TextKind::gkPause) {
-        return showHelp(game.state().language(), place);
-    }
     DialogPause pause(game);
     return showHelp(game.state().language(), place);
 }

@@ -101,6 +101,8 @@ struct GameState {
     bool PauseRequest = false;
     bool ResetRequest = false; // system play: restart the system at the next coup
     bool UserPause = false;
+    // Dialogs holding the pause (DialogPause); the game goes on when the last one closes.
+    int DialogPauseHolders = 0;
     bool TournamentActive = false;
     std::int32_t TournamentLeft = 0; // throws still to play in the tournament
     std::int32_t SuperShortTarget = 0;

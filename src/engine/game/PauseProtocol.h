@@ -4,6 +4,8 @@
 
 #include "game/Game.h"
 
+#include <algorithm>
+
 namespace quendra {
 
 // The pause protocol around Pause and every dialog. Entering does nothing in `gkSpielstart` and
@@ -14,11 +16,22 @@ void LeavePause(Game& game);
 // Pauses as the user's own pause, which a dialog's pause does not end.
 void EnterUserPause(Game& game);
 
-// The pause protocol as a scope: the game pauses while a dialog is open.
+// The pause protocol as a scope: the game pauses while a dialog is open. Dialogs opened from a
+// dialog nest: the game goes on only when the outermost one closes.
 class DialogPause {
 public:
-    explicit DialogPause(Game& game) : game_(game) { EnterPause(game_); }
-    ~DialogPause() { LeavePause(game_); }
+    explicit DialogPause(Game& game) : game_(game) {
+        ++game_.state().DialogPauseHolders;
+        EnterPause(game_);
+    }
+    ~DialogPause() {
+        // Never below 0: a state set up anew while a dialog was open must not keep the pause.
+        int& holders = game_.state().DialogPauseHolders;
+        holders = std::max(holders - 1, 0);
+        if (holders == 0) {
+            LeavePause(game_);
+        }
+    }
     DialogPause(const DialogPause&) = delete;
     DialogPause& operator=(const DialogPause&) = delete;
 

@@ -6,6 +6,7 @@
 #include "AppTestGame.h"
 #include "common/QtHost.h"
 #include "common/QtSettingsStore.h"
+#include "game/PauseProtocol.h"
 #include "help/HelpWindow.h"
 #include "main/MainWindow.h"
 #include "systemplay/TSystemEDForm.h"
@@ -332,8 +333,10 @@ private slots:
         quendra::Game game(engineHost);
         quendra::app::TSystemEDForm editor(game, {});
         editor.show();
-        // The editor paused the game; the help beside it must not set it going.
-        game.state().phase = quendra::TextKind::gkPause;
+        // The program opens the editor in a dialog pause of the running game; the help beside it
+        // must not set the game going.
+        game.state().phase = quendra::TextKind::gkMakeBet;
+        quendra::DialogPause editorPause(game);
         QPlainTextEdit* text = editor.editor();
         text->setPlainText("ST:\nSZ EI1(1), EC03;\nIF XX17 > 25 THEN SZ PL17;\n");
         struct Case {
