@@ -1,6 +1,7 @@
 #include "common/QtHost.h"
 
 #include "common/AppText.h"
+#include "common/ScopedCursor.h"
 #include "help/HelpWindow.h"
 
 #ifndef Q_MOC_RUN
@@ -40,26 +41,6 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// A box waits for the user: it shows the arrow even while the program is busy behind it.
-class ArrowOverBox {
-public:
-    ArrowOverBox() : busy_(QGuiApplication::overrideCursor() != nullptr) {
-        if (busy_) {
-            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        }
-    }
-    ~ArrowOverBox() {
-        if (busy_) {
-            QGuiApplication::restoreOverrideCursor();
-        }
-    }
-    ArrowOverBox(const ArrowOverBox&) = delete;
-    ArrowOverBox& operator=(const ArrowOverBox&) = delete;
-
-private:
-    bool busy_;
-};
-
 // A numbered box gets a button that opens the manual at the entry of its message; the box stays
 // open.
 void addHelpButton(QMessageBox& message, const MessageBoxData& box, Language language) {
@@ -90,7 +71,11 @@ QtHost::QtHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 void QtHost::showMessage(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), QMessageBox::Ok,
                         dialogParent_);
-    const ArrowOverBox arrow;
+    // A box waits for the user: it shows the arrow even while the program is busy behind it.
+    ScopedCursor arrow;
+    if (QGuiApplication::overrideCursor() != nullptr) {
+        arrow.set(Qt::ArrowCursor);
+    }
     message.setEscapeButton(QMessageBox::Ok);
     addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
     message.exec();
@@ -103,7 +88,11 @@ bool QtHost::askQuestion(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), yes | no,
                         dialogParent_);
     message.setDefaultButton(box.defaultNo ? no : yes);
-    const ArrowOverBox arrow;
+    // A box waits for the user: it shows the arrow even while the program is busy behind it.
+    ScopedCursor arrow;
+    if (QGuiApplication::overrideCursor() != nullptr) {
+        arrow.set(Qt::ArrowCursor);
+    }
     message.setEscapeButton(no);
     addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
     message.exec();

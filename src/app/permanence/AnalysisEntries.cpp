@@ -1,10 +1,9 @@
 // The analysis menu's loading entries over the engine's analysis loader.
 #include "permanence/AnalysisEntries.h"
 
+#include "common/ScopedCursor.h"
 #include "permanence/AnalysisMenu.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <optional>
 
 namespace quendra::app {
@@ -13,28 +12,6 @@ namespace {
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request) {
     return chooseExistingFile(parent, "MCheckFile", request);
 }
-
-// The hourglass from the moment a file is chosen until the loading ends.
-class Hourglass {
-public:
-    Hourglass() = default;
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-    ~Hourglass() {
-        if (shown_) {
-            QGuiApplication::restoreOverrideCursor();
-        }
-    }
-    void show() {
-        if (!shown_) {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-            shown_ = true;
-        }
-    }
-
-private:
-    bool shown_ = false;
-};
 
 } // namespace
 
@@ -54,7 +31,7 @@ void AnalysisEntries::load(bool append) {
     request.folder = QString::fromStdString(analysisFileFolder(game_.state()).string());
     request.filters = fileDialogFilters(AnalysisFileFilters);
     request.selectedFilter = static_cast<int>(AnalysisFileFilter);
-    Hourglass hourglass;
+    ScopedCursor hourglass; // from the moment a file is chosen until the loading ends
     AnalysisFileChoice choice;
     choice.chooseFile = [this, &request]() -> std::optional<std::filesystem::path> {
         const QString file = chooseFile_(parent_, request);
@@ -63,7 +40,7 @@ void AnalysisEntries::load(bool append) {
         }
         return std::filesystem::path(file.toStdString());
     };
-    choice.loading = [&hourglass] { hourglass.show(); };
+    choice.loading = [&hourglass] { hourglass.set(Qt::WaitCursor); };
     if (append) {
         quendra::DateiaddierenClick(game_, choice);
     } else {
