@@ -20,7 +20,7 @@ TEST(SystemFileCache, LinesHandedOutInARoundStayValidWhileManyOtherFilesAreLooke
     const std::string first = folder.write("FIRST.SYF", "ST:\r\nSZ EI1(1), EC03;\r\n").string();
     const std::optional<SystemFileStamp> stamp = cache.stamp(first);
     ASSERT_TRUE(stamp);
-    const SystemSteps* steps = cache.steps(first, *stamp);
+    const SystemSteps* steps = cache.steps(first, *stamp, TableType::French);
     ASSERT_NE(steps, nullptr);
     const SystemSteps copy = *steps;
 
@@ -30,11 +30,34 @@ TEST(SystemFileCache, LinesHandedOutInARoundStayValidWhileManyOtherFilesAreLooke
                 folder.write("F" + std::to_string(i) + ".SYF", "ST:\r\n").string();
             ASSERT_TRUE(cache.stamp(other));
         }
-        EXPECT_EQ(cache.steps(first, *stamp), steps);
+        EXPECT_EQ(cache.steps(first, *stamp, TableType::French), steps);
         ASSERT_EQ(steps->size(), copy.size());
         cache.nextRound();
         ASSERT_TRUE(cache.stamp(first));
     }
+}
+
+// A bet item's range depends on the table: the lines are prepared again for another table.
+TEST(SystemFileCache, LinesArePreparedForTheTableTheyAreAskedFor) {
+    TempFolder folder;
+    SystemFileCache cache;
+    const std::string file = folder.write("DOUBLE0.SYF", "AL:\r\nSZ EI1(1), EN37;\r\n").string();
+    const std::optional<SystemFileStamp> stamp = cache.stamp(file);
+    ASSERT_TRUE(stamp);
+    const auto statement = [&](TableType table) {
+        const SystemSteps* steps = cache.steps(file, *stamp, table);
+        EXPECT_NE(steps, nullptr);
+        return steps ? steps->at(1) : SystemStep{};
+    };
+    // "EN37" (the double zero with its neighbours) raises a message on the French table, so it
+    // runs from its text there.
+    const SystemStep onFrench = statement(TableType::French);
+    EXPECT_EQ(onFrench.kind, LineKind::Statement);
+    EXPECT_EQ(onFrench.prepared.forTable(TableType::French), nullptr);
+    const SystemStep onAmerican = statement(TableType::American);
+    ASSERT_NE(onAmerican.prepared.forTable(TableType::American), nullptr);
+    EXPECT_EQ(onAmerican.prepared.forTable(TableType::American)->size(), 2u);
+    EXPECT_EQ(onAmerican.prepared.forTable(TableType::French), nullptr);
 }
 
 // In the super-short game a changed file is noticed within the throttle interval, at the first

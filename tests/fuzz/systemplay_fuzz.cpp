@@ -53,7 +53,7 @@ private:
 // give the same message and leave the same state, bets and events.
 std::optional<SystemError> executeBothWays(SystemContext& context, FuzzEvents& events,
                                            std::string_view line, int lineNumber) {
-    const PreparedStatement prepared = prepareStatementLine(line);
+    const PreparedStatement prepared = prepareStatementLine(line, context.table.type());
     if (!prepared.forTable(context.table.type())) {
         return executeStatementLine(context, line, lineNumber);
     }

@@ -8,7 +8,6 @@
 #include "systemplay/SystemBetCodes.h"
 #include "table/BetField.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <variant>
@@ -64,16 +63,18 @@ struct BetItemEntry {
 
 using SetItem = std::variant<UnitValueItem, RiseStepItem, CounterItem, BetItemEntry>;
 
-// A statement line as read once. A line has a prepared form only when it is a set statement
-// whose text raises no message and whose items are all of the kinds above; every other line
-// (conditions, STOP, RESTART, MESSAGE, rise-table definitions, STMAX, play tables, unit
-// arithmetic, any line with an error in its text) is executed from its text. A bet item's
-// range depends on the table, so the form is kept for each table type.
+// A statement line as read once for a table (a bet item's range depends on the table). A line
+// has a prepared form only when it is a set statement whose text raises no message and whose
+// items are all of the kinds above; every other line (conditions, STOP, RESTART, MESSAGE,
+// rise-table definitions, STMAX, play tables, unit arithmetic, any line with an error in its
+// text) is executed from its text.
 struct PreparedStatement {
-    std::array<std::optional<std::vector<SetItem>>, 2> setItems; // by TableType
+    TableType table = TableType::French;
+    std::optional<std::vector<SetItem>> setItems;
 
-    const std::optional<std::vector<SetItem>>& forTable(TableType table) const {
-        return setItems[static_cast<std::size_t>(table)];
+    // The items to execute on the table, or none: the line is executed from its text.
+    const std::vector<SetItem>* forTable(TableType on) const {
+        return on == table && setItems ? &*setItems : nullptr;
     }
 };
 

@@ -185,6 +185,7 @@ std::optional<std::vector<SetItem>> prepareSetStatement(std::string_view text, T
     if (!read || line.error()) {
         return std::nullopt;
     }
+    items.shrink_to_fit(); // kept for every line of the file, however long it is
     return items;
 }
 

@@ -69,16 +69,18 @@ std::optional<SystemFileStamp> SystemFileCache::stamp(const std::string& file) {
     return e.stamp;
 }
 
-const SystemSteps* SystemFileCache::steps(const std::string& file, const SystemFileStamp& stamp) {
+const SystemSteps* SystemFileCache::steps(const std::string& file, const SystemFileStamp& stamp,
+                                          TableType table) {
     Entry& e = entry(file);
-    if (e.stepsStamp != stamp) {
+    if (e.stepsStamp != stamp || e.stepsTable != table) {
         const std::optional<std::string> text = readSystemFile(file);
         if (!text) {
             e.stepsStamp.reset();
             return nullptr;
         }
-        e.steps = readSystemSteps(*text);
+        e.steps = readSystemSteps(*text, table);
         e.stepsStamp = stamp;
+        e.stepsTable = table;
     }
     return &e.steps;
 }

@@ -38,9 +38,10 @@ public:
 
     // The file's stamp, examined at most once per round; none when it cannot be examined.
     std::optional<SystemFileStamp> stamp(const std::string& file);
-    // The lines of the file when it has this stamp, read at their first use; none when the file
-    // cannot be read. They stay valid until the file is read again.
-    const SystemSteps* steps(const std::string& file, const SystemFileStamp& stamp);
+    // The lines of the file when it has this stamp, read at their first use and prepared for the
+    // table; none when the file cannot be read. They stay valid until the file is read again.
+    const SystemSteps* steps(const std::string& file, const SystemFileStamp& stamp,
+                             TableType table);
     // A new round: each file is examined again at its next use; in a throttled round only when
     // its last look is `ThrottleInterval` old or was made before the current batch began.
     void nextRound(bool throttled = false) {
@@ -63,6 +64,7 @@ private:
         Clock::time_point examinedAt{};
         std::optional<SystemFileStamp> stamp;
         std::optional<SystemFileStamp> stepsStamp; // the stamp `steps` were read at
+        TableType stepsTable = TableType::French;  // and the table they were prepared for
         SystemSteps steps;
     };
     Entry& entry(const std::string& file);

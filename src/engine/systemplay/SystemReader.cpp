@@ -48,7 +48,7 @@ void SystemReader::rewind() {
     error_.reset();
 }
 
-SystemSteps readSystemSteps(std::string_view text) {
+SystemSteps readSystemSteps(std::string_view text, TableType table) {
     SystemReader reader(text);
     SystemSteps steps;
     for (;;) {
@@ -59,7 +59,7 @@ SystemSteps readSystemSteps(std::string_view text) {
         step.LastLine = reader.LastLine();
         step.error = reader.error();
         if (step.kind == LineKind::Statement) {
-            step.prepared = prepareStatementLine(step.LastLine);
+            step.prepared = prepareStatementLine(step.LastLine, table);
         }
         if (step.kind == LineKind::EndOfFile) {
             break;

@@ -73,7 +73,8 @@ struct SystemStep {
 
 // What a reader gives for the whole text, from its first line to the end of the file (the last
 // step). A file that has not changed gives the same steps every run, so they are read once.
+// The statement lines are prepared for the table they are executed on.
 using SystemSteps = std::vector<SystemStep>;
-SystemSteps readSystemSteps(std::string_view text);
+SystemSteps readSystemSteps(std::string_view text, TableType table);
 
 } // namespace quendra

@@ -52,18 +52,13 @@ std::optional<SystemError> executeStatementLine(SystemContext& context, std::str
     return scanner.error();
 }
 
-PreparedStatement prepareStatementLine(std::string_view line) {
-    PreparedStatement prepared;
-    for (const TableType table : {TableType::French, TableType::American}) {
-        prepared.setItems[static_cast<std::size_t>(table)] =
-            statements::prepareSetStatement(line, table);
-    }
-    return prepared;
+PreparedStatement prepareStatementLine(std::string_view line, TableType table) {
+    return {table, statements::prepareSetStatement(line, table)};
 }
 
 std::optional<SystemError> executeStatementLine(SystemContext& context, std::string_view line,
                                                 int lineNumber, const PreparedStatement& prepared) {
-    const auto& items = prepared.forTable(context.table.type());
+    const std::vector<SetItem>* items = prepared.forTable(context.table.type());
     if (!items) {
         return executeStatementLine(context, line, lineNumber);
     }

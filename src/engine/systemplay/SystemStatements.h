@@ -16,11 +16,11 @@ namespace quendra {
 std::optional<SystemError> executeStatementLine(SystemContext& context, std::string_view line,
                                                 int lineNumber);
 
-// The line read once for the runs to come (see PreparedStatement).
-PreparedStatement prepareStatementLine(std::string_view line);
+// The line read once for the runs to come on the table (see PreparedStatement).
+PreparedStatement prepareStatementLine(std::string_view line, TableType table);
 
 // The same as executing the line from its text, from its prepared form when it has one for the
-// table.
+// context's table.
 std::optional<SystemError> executeStatementLine(SystemContext& context, std::string_view line,
                                                 int lineNumber, const PreparedStatement& prepared);
 

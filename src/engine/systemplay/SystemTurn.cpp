@@ -51,7 +51,7 @@ const SystemSteps* CheckedSystemSteps(Game& game, int player) {
         }
         stamp = files.stamp(file);
     }
-    const SystemSteps* steps = stamp ? files.steps(file, *stamp) : nullptr;
+    const SystemSteps* steps = stamp ? files.steps(file, *stamp, state.table.type()) : nullptr;
     if (!steps) {
         game.showError(static_cast<int>(SystemFileError::CannotRead),
                        FileSelector::FirstSystemFile + player - 1);

@@ -26,7 +26,7 @@ Table standardTable(TableType type) {
 }
 
 std::optional<SystemError> SystemHarness::run(std::string_view line, int lineNumber) {
-    const PreparedStatement prepared = prepareStatementLine(line);
+    const PreparedStatement prepared = prepareStatementLine(line, table.type());
     if (!prepared.forTable(table.type())) {
         return execute(line, lineNumber, nullptr);
     }
