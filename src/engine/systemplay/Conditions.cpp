@@ -57,8 +57,8 @@ std::optional<bool> counterTestHolds(StatementRun& run, int value, std::string_v
     std::optional<std::int32_t> k;
     if (operand.starts_with("CO")) {
         const std::string_view digits = operand.substr(2);
-        const std::optional<std::int32_t> counter = toInteger(digits);
-        if (digits.size() != 2 || !counter || *counter < 0 || *counter >= CounterCount) {
+        const std::optional<int> counter = counterIndex(digits);
+        if (!counter) {
             run.line.fail(SystemMessage::InvalidCounter, digits);
             return std::nullopt;
         }
@@ -79,8 +79,8 @@ bool counterTest(StatementRun& run) {
     line.take(2);
     const std::string_view numberText = line.takeUntil("(");
     const std::string digits = withoutBlanks(numberText);
-    const std::optional<std::int32_t> counter = toInteger(digits);
-    if (digits.size() != 2 || !counter || *counter < 0 || *counter >= CounterCount) {
+    const std::optional<int> counter = counterIndex(digits);
+    if (!counter) {
         return line.fail(SystemMessage::InvalidCounter, numberText);
     }
     line.accept("(");

@@ -75,9 +75,8 @@ bool forEachItem(LineScanner& line, ItemAction item) {
 // A counter argument's operand: a value 0-255, or "CO" mm (the value of counter mm).
 std::optional<ItemOperand> readCounterOperand(std::string_view text) {
     if (text.starts_with("CO")) {
-        const std::string_view digits = text.substr(2);
-        const std::optional<std::int32_t> counter = toInteger(digits);
-        if (digits.size() != 2 || !counter || *counter < 0 || *counter >= CounterCount) {
+        const std::optional<int> counter = counterIndex(text.substr(2));
+        if (!counter) {
             return std::nullopt;
         }
         return ItemOperand{0, *counter};
@@ -89,8 +88,10 @@ std::optional<ItemOperand> readCounterOperand(std::string_view text) {
     return ItemOperand{*value};
 }
 
+} // namespace
+
 // "CO" nn "(" argument ")": v, "+"v, "-"v, "CO" mm, "+CO" mm or "-CO" mm.
-std::optional<SetItem> readCounterItem(LineScanner& line) {
+std::optional<SetItem> prepareCounterItem(LineScanner& line, TableType) {
     line.take(2);
     const std::optional<int> counter = line.counterNumber();
     if (!counter) {
@@ -113,6 +114,8 @@ std::optional<SetItem> readCounterItem(LineScanner& line) {
     return CounterItem{*counter, relative ? sign : '\0', *operand};
 }
 
+namespace {
+
 bool applyCounter(StatementRun& run, const CounterItem& item) {
     const int operand = operandValue(run.state(), item.operand);
     if (item.sign == '\0') {
@@ -132,6 +135,14 @@ template <class... Functions>
 Overloaded(Functions...) -> Overloaded<Functions...>;
 
 } // namespace
+
+std::optional<int> counterIndex(std::string_view digits) {
+    const std::optional<std::int32_t> counter = toInteger(digits);
+    if (digits.size() != 2 || !counter || *counter < 0 || *counter >= CounterCount) {
+        return std::nullopt;
+    }
+    return *counter;
+}
 
 int operandValue(const SystemState& state, ItemOperand operand) {
     return operand.counter >= 0 ? state.Counters[static_cast<std::size_t>(operand.counter)]
@@ -189,10 +200,6 @@ std::optional<std::vector<SetItem>> prepareSetStatement(std::string_view text, T
     return items;
 }
 
-std::optional<SetItem> prepareCounterItem(LineScanner& line, TableType) {
-    return readCounterItem(line);
-}
-
 void assignCounter(StatementRun& run, int counter, int value) {
     const auto slot = static_cast<std::size_t>(counter);
     run.state().Counters[slot] = value;
@@ -202,7 +209,7 @@ void assignCounter(StatementRun& run, int counter, int value) {
 }
 
 bool counterItem(StatementRun& run) {
-    const std::optional<SetItem> item = readCounterItem(run.line);
+    const std::optional<SetItem> item = prepareCounterItem(run.line, run.context.table.type());
     return item && applySetItem(run, *item);
 }
 

@@ -55,6 +55,8 @@ bool applySetItem(StatementRun& run, const SetItem& item);
 bool applyUnitValue(StatementRun& run, const UnitValueItem& item);
 bool applyRiseStep(StatementRun& run, const RiseStepItem& item);
 bool applyBet(StatementRun& run, const BetItemEntry& entry);
+// The counter "nn" names: exactly two characters, 00-99.
+std::optional<int> counterIndex(std::string_view digits);
 // An operand's value now.
 int operandValue(const SystemState& state, ItemOperand operand);
 

@@ -38,8 +38,8 @@ std::optional<SetItem> readUnitValue(LineScanner& line, int unit) {
 std::optional<ItemOperand> readStepOperand(LineScanner& line, std::string_view text) {
     if (text.starts_with("CO")) {
         const std::string_view digits = text.substr(2);
-        const std::optional<std::int32_t> counter = toInteger(digits);
-        if (digits.size() != 2 || !counter || *counter < 0 || *counter >= CounterCount) {
+        const std::optional<int> counter = counterIndex(digits);
+        if (!counter) {
             line.fail(SystemMessage::InvalidCounter, digits);
             return std::nullopt;
         }
