@@ -3,18 +3,15 @@
 
 namespace quendra {
 
-const std::array<std::uint64_t, BetKindCount>& PlayerBoard::kindMasks() {
-    static const std::array<std::uint64_t, BetKindCount> masks = [] {
-        std::array<std::uint64_t, BetKindCount> bits{};
-        for (int k = 0; k < BetKindCount; ++k) {
-            const auto kind = static_cast<BetKind>(k);
-            for (int i = firstIndex(kind); i <= lastIndex(kind); ++i) {
-                bits[k] |= bit(i);
-            }
+FieldBits PlayerBoard::everyField() {
+    FieldBits bits{};
+    for (int k = 0; k < BetKindCount; ++k) {
+        const auto kind = static_cast<BetKind>(k);
+        for (int i = firstIndex(kind); i <= lastIndex(kind); ++i) {
+            bits[k] |= bit(i);
         }
-        return bits;
-    }();
-    return masks;
+    }
+    return bits;
 }
 
 std::int64_t PlayerBoard::stakeOnTable() const {

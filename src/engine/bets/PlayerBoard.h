@@ -47,7 +47,16 @@ public:
     // (and for some empty ones: fn must pass over an empty field without changing it).
     template <typename Fn>
     void forEach(Fn&& fn) {
-        walk(*this, [&](BetField field, FieldBet& bet) {
+        forEachOf(kindMasks(), fn);
+    }
+    template <typename Fn>
+    void forEach(Fn&& fn) const {
+        forEachOf(kindMasks(), fn);
+    }
+    // The same walk restricted to the given fields (per kind, bit i for the field of index i).
+    template <typename Fn>
+    void forEachOf(const FieldBits& fields, Fn&& fn) {
+        walk(*this, fields, [&](BetField field, FieldBet& bet) {
             fn(field, bet);
             if (isEmpty(bet)) {
                 touched_[kindSlot(field.kind)] &= ~bit(field.index);
@@ -55,8 +64,8 @@ public:
         });
     }
     template <typename Fn>
-    void forEach(Fn&& fn) const {
-        walk(*this, fn);
+    void forEachOf(const FieldBits& fields, Fn&& fn) const {
+        walk(*this, fields, fn);
     }
 
 private:
@@ -68,13 +77,16 @@ private:
         return !bet.placed && !bet.stays && bet.amount == 0 && bet.hiddenAmount == 0;
     }
     // Per kind, the bits of its own index range.
-    static const std::array<std::uint64_t, BetKindCount>& kindMasks();
+    static const FieldBits& kindMasks() {
+        static const FieldBits masks = everyField();
+        return masks;
+    }
+    static FieldBits everyField();
 
     template <typename Board, typename Fn>
-    static void walk(Board& board, Fn&& fn) {
-        const auto& masks = kindMasks();
+    static void walk(Board& board, const FieldBits& fields, Fn&& fn) {
         for (int k = 0; k < BetKindCount; ++k) {
-            std::uint64_t touched = board.touched_[k] & masks[k];
+            std::uint64_t touched = board.touched_[k] & fields[k];
             while (touched != 0) {
                 const int i = std::countr_zero(touched);
                 touched &= touched - 1;

@@ -93,21 +93,18 @@ void releasePrisoners(GameState& state, int number, Wins& wins) {
     prison.Prison2Active = false;
 }
 
-// Only the fields covering the number can win: they are looked at, not the whole board.
+// Only the fields covering the number can win: of those, the ones in use are looked at.
 void payWinningFields(GameState& state, Player& player, int number, std::int64_t& win) {
     const TableType table = state.table.type();
     const TipRule tip = tipRuleOf(state.settings);
     const bool withStake = state.settings.WinPiecesToProfit;
-    for (const BetField field : fieldsCovering(table, number)) {
-        // Looked at without handing the field out for writing: an empty field must not join
-        // the fields the board's walks visit.
-        const FieldBet& seen = std::as_const(player.board).at(field);
-        if (!seen.placed || seen.amount < 1) {
-            continue;
+    player.board.forEachOf(fieldBitsCovering(table, number), [&](BetField field, FieldBet& bet) {
+        if (!bet.placed || bet.amount < 1) {
+            return;
         }
-        win += std::int64_t{seen.amount} * payoutFactor(table, field, tip, withStake);
-        player.board.at(field).stays = !withStake;
-    }
+        win += std::int64_t{bet.amount} * payoutFactor(table, field, tip, withStake);
+        bet.stays = !withStake;
+    });
 }
 
 } // namespace

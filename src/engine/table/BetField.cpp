@@ -375,4 +375,31 @@ std::span<const BetField> fieldsCovering(TableType table, int number) {
     return (table == TableType::French ? french : american)[static_cast<std::size_t>(number)];
 }
 
+namespace {
+
+using CoveringBits = std::array<FieldBits, DoubleZero + 1>;
+
+CoveringBits coveringBitsOf(TableType table) {
+    CoveringBits covering{};
+    for (int number = 0; number <= DoubleZero; ++number) {
+        for (const BetField field : fieldsCovering(table, number)) {
+            covering[static_cast<std::size_t>(number)][static_cast<std::size_t>(field.kind)] |=
+                std::uint64_t{1} << field.index;
+        }
+    }
+    return covering;
+}
+
+} // namespace
+
+const FieldBits& fieldBitsCovering(TableType table, int number) {
+    static const CoveringBits french = coveringBitsOf(TableType::French);
+    static const CoveringBits american = coveringBitsOf(TableType::American);
+    static const FieldBits none{};
+    if (number < 0 || number > DoubleZero) {
+        return none;
+    }
+    return (table == TableType::French ? french : american)[static_cast<std::size_t>(number)];
+}
+
 } // namespace quendra

@@ -1,6 +1,7 @@
 // The bet fields of the two tables: codes, the numbers each field covers and its payouts.
 #pragma once
 
+#include <array>
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -77,6 +78,10 @@ bool fieldCovers(TableType table, BetField field, int number);
 // Every field of the catalogue that covers the number (0-37) on the table, in catalogue order;
 // empty for any other number.
 std::span<const BetField> fieldsCovering(TableType table, int number);
+// The same fields as bits: per kind, bit i set for the field of index i. All clear for any
+// other number.
+using FieldBits = std::array<std::uint64_t, BetKindCount>;
+const FieldBits& fieldBitsCovering(TableType table, int number);
 
 // `TipRule` setting: the piece for the croupiers lowers the payout of plein / cheval. A stored
 // value other than 1 or 2 counts as Off.
