@@ -139,6 +139,9 @@ void SettleCoup(Game& game) {
 
 void ReturnReleasedPrisoners(Game& game) {
     GameState& state = game.state();
+    if (state.bets.prison.PrisonReleased == PrisonState::Flags{}) {
+        return; // the common case, spared a look at every player's chances
+    }
     const std::int32_t unit = betUnit(state.settings);
     bool any = false;
     for (int p = 1; p <= PlayerSlots; ++p) {

@@ -6,6 +6,16 @@
 #include <algorithm>
 
 namespace quendra {
+namespace {
+
+// Written only when it changes: the same source coup after coup copies nothing.
+void setNumberSource(GameState& state, std::string_view source) {
+    if (state.NumberSource != source) {
+        state.NumberSource = source;
+    }
+}
+
+} // namespace
 
 void DrawBallSteps(Game& game) {
     GameState& state = game.state();
@@ -15,11 +25,11 @@ void DrawBallSteps(Game& game) {
         state.BallSteps = std::clamp<std::int32_t>(game.hooks().readLoadFileCoup(game), 1,
                                                    state.table.PocketCount);
     } else if (state.ManualSteps >= NoneMarker) {
-        state.NumberSource = ComputerSource;
+        setNumberSource(state, ComputerSource);
         state.BallSteps =
             static_cast<std::int32_t>(game.random().between(1, state.table.HighestNumber));
     } else {
-        state.NumberSource = ManualSource;
+        setNumberSource(state, ManualSource);
         state.BallSteps = state.ManualSteps;
     }
 }
@@ -36,13 +46,11 @@ void AddExtraTurns(Game& game) {
 }
 
 void UpdateSourceChange(GameState& state) {
-    if (state.SourceChange != state.NumberSource) {
-        state.SourceChange = state.NumberSource;
-    }
-    if (state.SourceChange == state.LastSourceLabel) {
+    if (state.NumberSource == state.LastSourceLabel) {
         state.SourceChange.clear();
     } else {
-        state.LastSourceLabel = state.SourceChange;
+        state.SourceChange = state.NumberSource;
+        state.LastSourceLabel = state.NumberSource;
     }
 }
 
