@@ -32,12 +32,33 @@ TEST(PlayerBoard, WalksTheFieldsInUseInCatalogueOrderAndForgetsEmptiedOnes) {
         }
     });
     EXPECT_EQ(walked(board), (std::vector<BetField>{lastCheval, red}));
-    board.at(zero).stays = true;
+    board.markStaying(zero);
     EXPECT_EQ(walked(board), (std::vector<BetField>{zero, lastCheval, red}));
 
     board.clear();
     EXPECT_TRUE(walked(board).empty());
     EXPECT_FALSE(board.anyPlaced());
+}
+
+TEST(PlayerBoard, CountsTheStakesMarkedStayingUntilAWalkTakesTheirStaysAway) {
+    PlayerBoard board;
+    const BetField red{BetKind::EvenChance, Rouge};
+    const BetField seven{BetKind::Plein, 7};
+    board.at(red) = {.placed = true, .amount = 4};
+    board.at(seven) = {.placed = true, .amount = 2};
+    board.markStaying(red);
+    board.markStaying(seven);
+    EXPECT_EQ(board.stayingStakes(), 6);
+
+    board.forEach([&](BetField field, FieldBet& bet) {
+        if (field == red) {
+            bet.stays = false;
+        }
+    });
+    EXPECT_EQ(board.stayingStakes(), 2);
+    board.forEachStaying([](BetField, FieldBet& bet) { bet.stays = false; });
+    EXPECT_EQ(board.stayingStakes(), 0);
+    EXPECT_EQ(board.stakeOnTable(), 6);
 }
 
 } // namespace

@@ -63,7 +63,7 @@ void showFields(Player& player) {
 }
 
 void doubleStayingStakes(Player& player) {
-    player.board.forEach([&](BetField, FieldBet& bet) {
+    player.board.forEachStaying([&](BetField, FieldBet& bet) {
         if (!bet.stays) {
             return;
         }

@@ -26,7 +26,7 @@ std::int64_t PlayerBoard::stakeOnTable() const {
 
 std::int64_t PlayerBoard::stayingStakes() const {
     std::int64_t sum = 0;
-    forEach([&](BetField, const FieldBet& bet) {
+    forEachStaying([&](BetField, const FieldBet& bet) {
         if (bet.placed && bet.stays) {
             sum += bet.amount;
         }

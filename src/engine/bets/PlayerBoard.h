@@ -12,7 +12,8 @@ namespace quendra {
 struct FieldBet {
     bool placed = false;
     std::int32_t amount = 0;
-    // The field won and its stake stays on the table because the win was paid without it.
+    // The field won and its stake stays on the table because the win was paid without it. Set
+    // through PlayerBoard::markStaying only, so that the board's walks of staying stakes see it.
     bool stays = false;
     // The hidden chip: the last coup's stake on the field, already settled, kept only to be put
     // back by Rebet. It is not money on the table: `BetSum` is the sum of the placed amounts.
@@ -34,6 +35,13 @@ public:
     void clear() {
         fields_ = {};
         touched_ = {};
+        staying_ = {};
+    }
+
+    // The field won and its stake stays on the table.
+    void markStaying(BetField field) {
+        at(field).stays = true;
+        staying_[kindSlot(field.kind)] |= bit(field.index);
     }
 
     // The stakes on the table: the sum of the placed amounts.
@@ -58,6 +66,9 @@ public:
     void forEachOf(const FieldBits& fields, Fn&& fn) {
         walk(*this, fields, [&](BetField field, FieldBet& bet) {
             fn(field, bet);
+            if (!bet.stays) {
+                staying_[kindSlot(field.kind)] &= ~bit(field.index);
+            }
             if (isEmpty(bet)) {
                 touched_[kindSlot(field.kind)] &= ~bit(field.index);
             }
@@ -66,6 +77,17 @@ public:
     template <typename Fn>
     void forEachOf(const FieldBits& fields, Fn&& fn) const {
         walk(*this, fields, fn);
+    }
+    // The walk over the fields marked staying (and some that no longer stay: fn must pass over
+    // a field whose stays is not set).
+    template <typename Fn>
+    void forEachStaying(Fn&& fn) {
+        const FieldBits staying = staying_;
+        forEachOf(staying, fn);
+    }
+    template <typename Fn>
+    void forEachStaying(Fn&& fn) const {
+        forEachOf(staying_, fn);
     }
 
 private:
@@ -85,7 +107,15 @@ private:
 
     template <typename Board, typename Fn>
     static void walk(Board& board, const FieldBits& fields, Fn&& fn) {
+        // The kinds with a field to visit first, without a branch per kind: which kinds a coup
+        // visits varies from coup to coup and would defeat the branch prediction.
+        unsigned kinds = 0;
         for (int k = 0; k < BetKindCount; ++k) {
+            kinds |= static_cast<unsigned>((board.touched_[k] & fields[k]) != 0) << k;
+        }
+        while (kinds != 0) {
+            const int k = std::countr_zero(kinds);
+            kinds &= kinds - 1;
             std::uint64_t touched = board.touched_[k] & fields[k];
             while (touched != 0) {
                 const int i = std::countr_zero(touched);
@@ -97,7 +127,9 @@ private:
 
     std::array<std::array<FieldBet, SlotsPerKind>, BetKindCount> fields_{};
     // Per kind, a bit for every field handed out by at() and not found empty since.
-    std::array<std::uint64_t, BetKindCount> touched_{};
+    FieldBits touched_{};
+    // Per kind, a bit for every field marked staying and not found without stays since.
+    FieldBits staying_{};
 };
 
 } // namespace quendra

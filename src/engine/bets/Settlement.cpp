@@ -103,7 +103,11 @@ void payWinningFields(GameState& state, Player& player, int number, std::int64_t
             return;
         }
         win += std::int64_t{bet.amount} * payoutFactor(table, field, tip, withStake);
-        bet.stays = !withStake;
+        if (withStake) {
+            bet.stays = false;
+        } else {
+            player.board.markStaying(field);
+        }
     });
 }
 
