@@ -5,6 +5,7 @@
 #include "bets/Placement.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace quendra {
@@ -93,6 +94,13 @@ void releasePrisoners(GameState& state, int number, Wins& wins) {
     prison.Prison2Active = false;
 }
 
+// The flags are plain bools without padding, compared as one block.
+bool anyReleased(const PrisonState& prison) {
+    static_assert(sizeof(PrisonState::Flags) == PlayerSlots * EvenChanceCount);
+    static constexpr PrisonState::Flags none{};
+    return std::memcmp(prison.PrisonReleased.data(), none.data(), sizeof none) != 0;
+}
+
 // Only the fields covering the number can win: of those, the ones in use are looked at.
 void payWinningFields(GameState& state, Player& player, int number, std::int64_t& win) {
     const TableType table = state.table.type();
@@ -143,7 +151,7 @@ void SettleCoup(Game& game) {
 
 void ReturnReleasedPrisoners(Game& game) {
     GameState& state = game.state();
-    if (state.bets.prison.PrisonReleased == PrisonState::Flags{}) {
+    if (!anyReleased(state.bets.prison)) {
         return; // the common case, spared a look at every player's chances
     }
     const std::int32_t unit = betUnit(state.settings);
