@@ -6,17 +6,6 @@
 #include <algorithm>
 
 namespace quendra {
-namespace {
-
-// Written only when it changes: the same source coup after coup copies nothing.
-void setNumberSource(GameState& state, std::string_view source) {
-    if (state.NumberSource != source) {
-        state.NumberSource = source;
-    }
-}
-
-} // namespace
-
 void DrawBallSteps(Game& game) {
     GameState& state = game.state();
     if (game.hooks().mainLoadFileActive(game)) {
@@ -25,11 +14,16 @@ void DrawBallSteps(Game& game) {
         state.BallSteps = std::clamp<std::int32_t>(game.hooks().readLoadFileCoup(game), 1,
                                                    state.table.PocketCount);
     } else if (state.ManualSteps >= NoneMarker) {
-        setNumberSource(state, ComputerSource);
+        // Written only when it changes: the same source coup after coup copies nothing.
+        if (state.NumberSource != ComputerSource) {
+            state.NumberSource = ComputerSource;
+        }
         state.BallSteps =
             static_cast<std::int32_t>(game.random().between(1, state.table.HighestNumber));
     } else {
-        setNumberSource(state, ManualSource);
+        if (state.NumberSource != ManualSource) {
+            state.NumberSource = ManualSource;
+        }
         state.BallSteps = state.ManualSteps;
     }
 }
