@@ -291,16 +291,19 @@ TEST(BetCatalogue, TheFieldsCoveringANumberAreThoseThatCoverIt) {
     for (TableType table : {TableType::French, TableType::American}) {
         for (int number = -1; number <= DoubleZero + 1; ++number) {
             std::vector<BetField> expected;
+            FieldBits expectedBits{};
             for (int k = 0; k < BetKindCount; ++k) {
                 const auto kind = static_cast<BetKind>(k);
                 for (int i = firstIndex(kind); i <= lastIndex(kind); ++i) {
                     if (fieldCovers(table, BetField{kind, i}, number)) {
                         expected.push_back(BetField{kind, i});
+                        expectedBits[static_cast<std::size_t>(k)] |= std::uint64_t{1} << i;
                     }
                 }
             }
             const std::span<const BetField> covering = fieldsCovering(table, number);
             EXPECT_EQ(std::vector<BetField>(covering.begin(), covering.end()), expected) << number;
+            EXPECT_EQ(fieldBitsCovering(table, number), expectedBits) << number;
         }
     }
 }

@@ -52,7 +52,8 @@ public:
     bool anyHidden() const;
 
     // Calls fn(field, bet) for every field of every kind that is not empty, in catalogue order
-    // (and for some empty ones: fn must pass over an empty field without changing it).
+    // (and for some empty ones: fn must pass over an empty field without changing it). fn may
+    // change the field it is given, not hand out others.
     template <typename Fn>
     void forEach(Fn&& fn) {
         forEachOf(kindMasks(), fn);
