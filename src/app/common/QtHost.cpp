@@ -41,6 +41,13 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box waits for the user: it shows the arrow even while the program is busy behind it.
+void showArrowWhileBusy(ScopedCursor& cursor) {
+    if (QGuiApplication::overrideCursor() != nullptr) {
+        cursor.set(Qt::ArrowCursor);
+    }
+}
+
 // A numbered box gets a button that opens the manual at the entry of its message; the box stays
 // open.
 void addHelpButton(QMessageBox& message, const MessageBoxData& box, Language language) {
@@ -71,11 +78,8 @@ QtHost::QtHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 void QtHost::showMessage(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), QMessageBox::Ok,
                         dialogParent_);
-    // A box waits for the user: it shows the arrow even while the program is busy behind it.
     ScopedCursor arrow;
-    if (QGuiApplication::overrideCursor() != nullptr) {
-        arrow.set(Qt::ArrowCursor);
-    }
+    showArrowWhileBusy(arrow);
     message.setEscapeButton(QMessageBox::Ok);
     addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
     message.exec();
@@ -88,11 +92,8 @@ bool QtHost::askQuestion(const MessageBoxData& box) {
     QMessageBox message(qtIcon(box.icon), boxText(box.title), boxText(box.text), yes | no,
                         dialogParent_);
     message.setDefaultButton(box.defaultNo ? no : yes);
-    // A box waits for the user: it shows the arrow even while the program is busy behind it.
     ScopedCursor arrow;
-    if (QGuiApplication::overrideCursor() != nullptr) {
-        arrow.set(Qt::ArrowCursor);
-    }
+    showArrowWhileBusy(arrow);
     message.setEscapeButton(no);
     addHelpButton(message, box, game_ ? game_->state().language() : Language::German);
     message.exec();
