@@ -268,8 +268,8 @@ TEST(HowOftenTable, ViewsReadTheirCountersAndTheTotalIsTheCoupsCounted) {
     StatisticsStore store;
     store.StatHowOften[5] = 2;
     store.StatHowOften[TotalSlot] = 8;
-    store.StatSinceNot[5] = 6;
-    store.StatSinceNot[TotalSlot] = 8000;
+    store.StatSinceNot.set(5, 6);
+    store.StatSinceNot.set(TotalSlot, 8000);
     store.AnalysisHowOften[5] = 40;
     store.AnalysisHowOften[TotalSlot] = 700;
     struct Case {
@@ -366,7 +366,7 @@ TEST(HowOftenGraph, KindsFromMenuTags) {
 TEST(HowOftenGraph, EvenChancesInOneChart) {
     StatisticsStore store;
     for (int i = 1; i <= 6; ++i) {
-        store.StatSinceNot[EvenChanceBase + i] = static_cast<std::uint16_t>(10 * i);
+        store.StatSinceNot.set(EvenChanceBase + i, static_cast<std::uint16_t>(10 * i));
     }
     const HowOftenGraph german =
         howOftenGraph(store, *graphKindFromTag(11), TableType::French, Language::German);
@@ -412,7 +412,7 @@ TEST(HowOftenGraph, SectionsSplitIntoTwoChartsWithOneScale) {
     StatisticsStore store;
     for (int slot = 0; slot < TotalSlot; ++slot) {
         store.StatHowOften[slot] = static_cast<std::uint16_t>(slot);
-        store.StatSinceNot[slot] = static_cast<std::uint16_t>(slot);
+        store.StatSinceNot.set(slot, static_cast<std::uint16_t>(slot));
         store.AnalysisHowOften[slot] = static_cast<std::uint16_t>(slot);
     }
     for (const Case& c : cases) {

@@ -287,11 +287,16 @@ TEST_F(StatisticsStoreTest, The32000thCoupIsCountedAndAnnouncedTheNextIsNot) {
     EXPECT_EQ(limitReports, 1);
     EXPECT_EQ(store.StatHowOften[TotalSlot], HistoryLimit);
     EXPECT_EQ(store.PermanenzPos, HistoryLimit + 1);
+    // The zero never came: its since-when-not count is every coup.
+    EXPECT_EQ(store.StatSinceNot[0], HistoryLimit);
+    EXPECT_EQ(store.StatSinceNot[TotalSlot], HistoryLimit);
+    EXPECT_EQ(store.StatSinceNot[5], 1);
+    EXPECT_EQ(store.StatSinceNot[17], 0);
 
     const auto before = std::make_unique<StatisticsStore>(store);
     EXPECT_EQ(Stat_RecordCoup(store, zero(), true), StatCount::NotCounted);
     EXPECT_EQ(store.StatHowOften, before->StatHowOften);
-    EXPECT_EQ(store.StatSinceNot, before->StatSinceNot);
+    EXPECT_EQ(store.StatSinceNot.counts(), before->StatSinceNot.counts());
     EXPECT_EQ(store.YearCups, HistoryLimit);
     EXPECT_EQ(store.PermanenzPos, HistoryLimit + 1);
     EXPECT_EQ(store.Permanenz, before->Permanenz);
@@ -316,7 +321,7 @@ TEST_F(StatisticsStoreTest, ResetRestartsTheCountersButKeepsTheHistory) {
     store.playerResults[2] = {-40, 15, -90, -30};
     Stat_Reset(store);
     EXPECT_EQ(store.StatHowOften, CounterArray{});
-    EXPECT_EQ(store.StatSinceNot, CounterArray{});
+    EXPECT_EQ(store.StatSinceNot.counts(), CounterArray{});
     // The player statistics show the results of their last computation: after a reset, none.
     EXPECT_EQ(store.playerResults[2].PlayerMinimum, 0);
     EXPECT_EQ(store.playerResults[2].PlayerSum, 0);
@@ -394,7 +399,7 @@ TEST_F(AnalysisRecountTest, AddingGivesTheCountsOfOneLoad) {
     // The inner table is counted whatever the game's setting, and no since-when-not exists.
     EXPECT_EQ(store.AnalysisHowOften[slotOf(BetKind::Cheval, 61)], 2);
     EXPECT_EQ(store.AnalysisHowOften[slotOf(BetKind::EvenChance, Manque)], 4);
-    EXPECT_EQ(store.StatSinceNot, CounterArray{});
+    EXPECT_EQ(store.StatSinceNot.counts(), CounterArray{});
 }
 
 TEST_F(AnalysisRecountTest, OnlyDaySeparatorsCountNothing) {

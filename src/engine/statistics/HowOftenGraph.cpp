@@ -123,7 +123,7 @@ std::optional<GraphKind> graphKindFromTag(int tag) {
 
 HowOftenGraph howOftenGraph(const StatisticsStore& store, GraphKind kind, TableType table,
                             Language language) {
-    const CounterArray& counters = viewCounters(store, kind.view);
+    const CounterArray counters = viewCounters(store, kind.view);
     const std::string graphWords =
         std::string(viewWord(kind.view, language)) + std::string(GraphWord[language]);
     HowOftenGraph graph;

@@ -318,10 +318,10 @@ constexpr BilingualText SinceNotTableWords{"Seit wann nicht? - Tabelle",
 
 } // namespace
 
-const CounterArray& viewCounters(const StatisticsStore& store, HowOftenView view) {
+CounterArray viewCounters(const StatisticsStore& store, HowOftenView view) {
     switch (view) {
     case HowOftenView::GameSinceNot:
-        return store.StatSinceNot;
+        return store.StatSinceNot.counts();
     case HowOftenView::AnalysisHowOften:
         return store.AnalysisHowOften;
     case HowOftenView::GameHowOften:
@@ -361,7 +361,7 @@ std::string howOftenTableCaption(HowOftenView view, Language language,
 HowOftenTable howOftenTable(const StatisticsStore& store, HowOftenView view, TableType table,
                             Language language, const AnalysisBookkeeping& analysis,
                             const TextMeasure& measure, LayoutSize button) {
-    const CounterArray& counters = viewCounters(store, view);
+    const CounterArray counters = viewCounters(store, view);
     // The since-when-not counters' own slot 200 is never shown: the total is the coups counted.
     const CounterArray& totals =
         view == HowOftenView::AnalysisHowOften ? store.AnalysisHowOften : store.StatHowOften;

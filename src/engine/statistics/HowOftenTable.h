@@ -20,8 +20,8 @@ constexpr StatisticsSource viewSource(HowOftenView view) {
                                                   : StatisticsSource::Game;
 }
 
-// StatHowOften, StatSinceNot or AnalysisHowOften.
-const CounterArray& viewCounters(const StatisticsStore& store, HowOftenView view);
+// The counts of StatHowOften, StatSinceNot or AnalysisHowOften.
+CounterArray viewCounters(const StatisticsStore& store, HowOftenView view);
 
 // The largest counter of each section in one counter array. The plein maximum runs over
 // 1 to the highest number (the double zero takes part, the zero never does).

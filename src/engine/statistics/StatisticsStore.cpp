@@ -49,13 +49,13 @@ std::optional<CounterSection> sectionOf(BetKind kind) {
 // count a neighbouring section's slot nor write outside the array.
 class FieldCounter {
 public:
-    FieldCounter(CounterArray& howOften, CounterArray* sinceNot)
+    FieldCounter(CounterArray& howOften, SinceNotCounters* sinceNot)
         : howOften_(howOften), sinceNot_(sinceNot) {}
 
     void count(int slot) {
         ++howOften_[slot];
         if (sinceNot_ != nullptr) {
-            (*sinceNot_)[slot] = 0;
+            sinceNot_->won(slot);
         }
     }
 
@@ -92,7 +92,7 @@ public:
 
 private:
     CounterArray& howOften_;
-    CounterArray* sinceNot_;
+    SinceNotCounters* sinceNot_;
 };
 
 std::span<const std::uint8_t> firstEntries(const std::array<std::uint8_t, HistoryLimit>& history,
@@ -102,6 +102,14 @@ std::span<const std::uint8_t> firstEntries(const std::array<std::uint8_t, Histor
 }
 
 } // namespace
+
+CounterArray SinceNotCounters::counts() const {
+    CounterArray counts{};
+    for (int slot = 0; slot < CounterSlots; ++slot) {
+        counts[static_cast<std::size_t>(slot)] = (*this)[slot];
+    }
+    return counts;
+}
 
 std::optional<int> counterSlot(BetField field) {
     if (field.kind == BetKind::Plein) {
@@ -162,15 +170,8 @@ StatCount Stat_Update(StatisticsStore& store, const PocketRecord& pocket, bool e
     ++store.StatHowOften[TotalSlot];
     ++store.YearCups;
     if (extendedStatistics) {
-        // One pass over fixed 16-bit slots. The first TotalSlot of them, a multiple of eight, go
-        // as vector adds even where the compiler would not add a scalar tail for the last one.
-        static_assert(TotalSlot % 8 == 0 && TotalSlot + 1 == CounterSlots);
-        std::uint16_t* const coups = store.StatSinceNot.data();
-        for (int slot = 0; slot < TotalSlot; ++slot) {
-            ++coups[slot];
-        }
-        ++coups[TotalSlot];
-        store.StatSinceNot[number] = 0;
+        store.StatSinceNot.advance();
+        store.StatSinceNot.won(number);
     }
     FieldCounter counter(store.StatHowOften, &store.StatSinceNot);
     counter.countOuterFields(pocket);
@@ -198,7 +199,7 @@ StatCount Stat_RecordCoup(StatisticsStore& store, const PocketRecord& pocket,
 
 void Stat_Reset(StatisticsStore& store) {
     store.StatHowOften.fill(0);
-    store.StatSinceNot.fill(0);
+    store.StatSinceNot.clear();
     clearPlayerResults(store.playerResults);
 }
 

@@ -30,6 +30,35 @@ inline constexpr int ChevalBase = 100;
 
 using CounterArray = std::array<std::uint16_t, CounterSlots>;
 
+// The since-when-not counters of the game, one per counter slot: a field's count is the coups
+// counted since it last won, the total slot's the coups counted. Each slot keeps the coup it last
+// won at, so a coup advances one clock instead of every slot. At most 32000 coups are counted
+// between two clears, so the 16-bit differences are exact.
+class SinceNotCounters {
+public:
+    std::uint16_t operator[](int slot) const {
+        return static_cast<std::uint16_t>(coups_ - wonAt_[static_cast<std::size_t>(slot)]);
+    }
+    // One more coup for every slot.
+    void advance() { ++coups_; }
+    // The slot counts from 0 again.
+    void won(int slot) { wonAt_[static_cast<std::size_t>(slot)] = coups_; }
+    // The slot counts on from the given count.
+    void set(int slot, std::uint16_t count) {
+        wonAt_[static_cast<std::size_t>(slot)] = static_cast<std::uint16_t>(coups_ - count);
+    }
+    void clear() {
+        coups_ = 0;
+        wonAt_.fill(0);
+    }
+    // Every slot's count.
+    CounterArray counts() const;
+
+private:
+    std::uint16_t coups_ = 0;
+    CounterArray wonAt_{};
+};
+
 // The slot of a bet field in a counter array; nullopt for an index outside the field kind.
 std::optional<int> counterSlot(BetField field);
 
@@ -49,7 +78,7 @@ std::optional<int> CoupNumber(std::uint8_t code);
 struct StatisticsStore {
     // The game statistics, fed once per coup.
     CounterArray StatHowOften{};
-    CounterArray StatSinceNot{};
+    SinceNotCounters StatSinceNot;
     std::array<std::uint8_t, HistoryLimit> Permanenz{}; // position p is Permanenz[p - 1]
     std::int32_t PermanenzPos = 1;                      // next position written, 1 to 32001
     std::uint16_t YearCups = 0;
