@@ -361,6 +361,8 @@ bool renderStatistics(TableType type, const QString& folder) {
     day.setWindowState(Qt::WindowNoState);
     day.resize(1000, 560);
     app::TErw_Setzung extended(game);
+    app::TStat2 sinceNot(game, HowOftenView::GameSinceNot);
+    app::TStat1 sinceNotPleins(game, *graphKindFromTag(12));
     app::TDispKesselS wheel(game, StatisticsSource::Game, false);
     // The replay halfway through its history.
     app::TDispKesselS replay(game, StatisticsSource::Game, true);
@@ -372,6 +374,8 @@ bool renderStatistics(TableType type, const QString& folder) {
     replay.findChild<QPushButton*>("DynStartBu")->click();
     return save(frequency, folder, "frequency" + suffix) &&
            save(extended, folder, "extendedbets" + suffix) &&
+           save(sinceNot, folder, "sincenot" + suffix) &&
+           save(sinceNotPleins, folder, "sincenotgraph" + suffix) &&
            save(wheel, folder, "wheel" + suffix) && save(replay, folder, "wheelreplay" + suffix) &&
            save(follow, folder, "follownumbers" + suffix) &&
            save(day, folder, "daypermanence" + suffix);
