@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace quendra::cli {
 namespace {
@@ -418,11 +419,13 @@ struct ExeRun {
     std::string err;
 };
 
-ExeRun runExe(const TempFolder& folder, const std::string& args) {
+// `launch` starts the executable: by default its quoted name.
+ExeRun runExe(const TempFolder& folder, const std::string& args,
+              const std::string& launch = std::string("'") + QUENDRA_CLI_EXE + "'") {
     const auto out = folder / "stdout.txt";
     const auto err = folder / "stderr.txt";
-    const std::string command = std::string("'") + QUENDRA_CLI_EXE + "' " + args + " >'" +
-                                out.string() + "' 2>'" + err.string() + "'";
+    const std::string command =
+        launch + " " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
     const int status = std::system(command.c_str());
     return {WEXITSTATUS(status), readFile(out), readFile(err)};
 }
@@ -481,6 +484,58 @@ TEST_F(CliCommand, TheBuiltExecutablePlaysASystemWithItsProtocolAndMessages) {
                                  " 13         -16          16        1971   \r\n"
                                  " 15         -32          32        1939   \r\n";
     EXPECT_EQ(readFile(files / "DOUBLE.OUT"), protocol);
+}
+
+// A program folder nobody may write to: the year statistics file cannot be made (error 6), yet
+// the game plays its coups, the protocol in a writable folder is whole and the program folder
+// keeps what it held, the day's year file byte for byte. Root writes anywhere, so under root a
+// copy of the program runs as nobody.
+TEST_F(CliCommand, TheBuiltExecutableInAReadOnlyProgramFolderGivesError6AndPlaysOn) {
+    namespace fs = std::filesystem;
+    const std::string main = file("MAIN.INP", "5\r\n17\r\n0\r\n");
+    const std::string system = file("EC.SYF", "ST:\r\nAL:\r\nSZ EI1(1), EC03;\r\n");
+    const fs::path program = files / "quendra-cli";
+    fs::copy_file(QUENDRA_CLI_EXE, program);
+    // An earlier game of the day left its coups in the year file.
+    ASSERT_EQ(simulate({"--date", "2026-12-10", "--coups", "3"}).code, 0);
+    const fs::path yearFile = home / "STAT2026.TXT";
+    const std::string earlierYear = readFile(yearFile);
+    ASSERT_FALSE(earlierYear.empty());
+    fs::permissions(home.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                     fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(files.path(), fs::perms::all);
+    for (fs::path folder = home.path().parent_path(); folder != folder.root_path();
+         folder = folder.parent_path()) {
+        if ((fs::status(folder).permissions() & fs::perms::others_exec) == fs::perms::none) {
+            fs::permissions(home.path(), fs::perms::owner_all);
+            GTEST_SKIP() << "nobody cannot reach " << folder;
+        }
+    }
+    const std::string asNobody =
+        geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+
+    ExeRun r = runExe(files,
+                      "simulate --home '" + home.path().string() + "' --date 2026-12-10 --load '" +
+                          main + "' --system '1=" + system +
+                          "' --protocol '1=" + (files / "EC").string() + "' --json",
+                      asNobody + "'" + program.string() + "'");
+
+    fs::permissions(home.path(), fs::perms::owner_all);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "error 6: " + yearFile.string() +
+                         " | Jahresstatistikdatei konnte nicht angelegt werden!\n");
+    EXPECT_NE(r.out.find("{\"coups\":3,\"stat_total\":3,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"coups_with_stake\":2,"), std::string::npos) << r.out;
+    const std::string protocol = readFile(files / "EC.OUT");
+    EXPECT_EQ(std::count(protocol.begin(), protocol.end(), '\n'), 2 + 3) << protocol;
+    std::vector<std::string> kept;
+    for (const fs::directory_entry& entry : fs::directory_iterator(home.path())) {
+        kept.push_back(entry.path().filename().string());
+    }
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{"EIGENPR.VER", "EIGENPRA.VER", "STAT2026.TXT"}));
+    EXPECT_EQ(readFile(yearFile), earlierYear);
 }
 
 } // namespace
