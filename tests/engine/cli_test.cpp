@@ -501,9 +501,9 @@ TEST_F(CliCommand, TheBuiltExecutableInAReadOnlyProgramFolderGivesError6AndPlays
     const fs::path yearFile = home / "STAT2026.TXT";
     const std::string earlierYear = readFile(yearFile);
     ASSERT_FALSE(earlierYear.empty());
-    fs::permissions(home.path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                     fs::perms::group_read | fs::perms::group_exec |
-                                     fs::perms::others_read | fs::perms::others_exec);
+    constexpr fs::perms writeBits =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(home.path(), fs::perms::all & ~writeBits);
     fs::permissions(files.path(), fs::perms::all);
     for (fs::path folder = home.path().parent_path(); folder != folder.root_path();
          folder = folder.parent_path()) {

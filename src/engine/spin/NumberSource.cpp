@@ -6,6 +6,19 @@
 #include <algorithm>
 
 namespace quendra {
+namespace {
+
+// Written only when it changes: the same source coup after coup copies nothing. One function per
+// label, each called once, so that the compiler compares with the constant in place.
+template <const std::string_view& Source>
+void setNumberSource(GameState& state) {
+    if (state.NumberSource != Source) {
+        state.NumberSource = Source;
+    }
+}
+
+} // namespace
+
 void DrawBallSteps(Game& game) {
     GameState& state = game.state();
     if (game.hooks().mainLoadFileActive(game)) {
@@ -14,16 +27,11 @@ void DrawBallSteps(Game& game) {
         state.BallSteps = std::clamp<std::int32_t>(game.hooks().readLoadFileCoup(game), 1,
                                                    state.table.PocketCount);
     } else if (state.ManualSteps >= NoneMarker) {
-        // Written only when it changes: the same source coup after coup copies nothing.
-        if (state.NumberSource != ComputerSource) {
-            state.NumberSource = ComputerSource;
-        }
+        setNumberSource<ComputerSource>(state);
         state.BallSteps =
             static_cast<std::int32_t>(game.random().between(1, state.table.HighestNumber));
     } else {
-        if (state.NumberSource != ManualSource) {
-            state.NumberSource = ManualSource;
-        }
+        setNumberSource<ManualSource>(state);
         state.BallSteps = state.ManualSteps;
     }
 }
