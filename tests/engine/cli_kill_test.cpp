@@ -106,6 +106,12 @@ TEST_F(KilledRun, LeavesWholeProtocolLinesAndWholeSystemFiles) {
     ASSERT_GT(complete[0].size(), 100'000u);
     ASSERT_NE(rewritten[0], RedSystem) << "the pre-check rewrites the file";
 
+    // A write cut short by SIGKILL can end at a page boundary of the file, inside a line the
+    // program handed over whole in one call: the kernel stops copying there. Such a cut is let
+    // pass once among the ten kills; a program writing in blocks would tear a line at nearly
+    // every kill.
+    constexpr std::size_t PageSize = 4096;
+    int cutsAtAPageBoundary = 0;
     std::mt19937 random(11);
     std::uniform_int_distribution<std::int64_t> moment(0, runTime.count());
     for (int kill = 0; kill < 10; ++kill) {
@@ -119,13 +125,19 @@ TEST_F(KilledRun, LeavesWholeProtocolLinesAndWholeSystemFiles) {
             const std::string written = std::filesystem::exists(file) ? readFile(file) : "";
             SCOPED_TRACE("kill " + std::to_string(kill) + ", " + file.filename().string());
             EXPECT_EQ(complete[p].compare(0, written.size(), written), 0) << "a prefix";
-            EXPECT_TRUE(written.empty() || written.ends_with("\r\n")) << "ending at a line end";
+            if (written.empty() || written.ends_with("\r\n")) {
+                continue;
+            }
+            EXPECT_EQ(written.size() % PageSize, 0u)
+                << "ending at a line end, not at byte " << written.size();
+            ++cutsAtAPageBoundary;
         }
         const std::string red = readFile(files / "RED.SYF");
         const std::string dozen = readFile(files / "DOZEN.SYF");
         EXPECT_TRUE(red == RedSystem || red == rewritten[0]) << red;
         EXPECT_TRUE(dozen == DozenSystem || dozen == rewritten[1]) << dozen;
     }
+    EXPECT_LE(cutsAtAPageBoundary, 1);
 }
 
 } // namespace
